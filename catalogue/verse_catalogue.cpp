@@ -19,6 +19,8 @@ const CatalogueEntry& LookupVerse(std::int16_t index) noexcept {
     return kRows[static_cast<std::size_t>(index - 1)];
 }
 
-const CatalogueEntry& FallbackEntry() noexcept { return kFallback; }
+const CatalogueEntry& FallbackEntry() noexcept {
+    return kFallback;
+}
 
 }  // namespace lumora

@@ -39,31 +39,45 @@ std::set<int> rowsOf(std::initializer_list<std::pair<int, int>> ranges) {
     return rows;
 }
 
-const std::set<int> kRowsAt20 = rowsOf(
-    {{1, 4},     {6, 10},    {13, 14},   {16, 21},   {25, 25},   {29, 29},   {41, 41},
-     {48, 49},   {51, 52},   {59, 62},   {64, 65},   {69, 69},   {72, 73},   {80, 80},
-     {87, 87},   {89, 89},   {92, 92},   {94, 94},   {97, 98},   {102, 102}, {106, 107},
-     {110, 111}, {124, 124}, {138, 139}, {143, 143}, {147, 147}, {149, 149}, {152, 152},
-     {156, 156}, {159, 159}, {171, 171}, {177, 177}, {180, 180}, {198, 198}, {213, 213},
-     {242, 250}, {253, 253}, {267, 269}, {273, 273}, {278, 278}, {285, 285}, {287, 287},
-     {296, 296}, {298, 298}, {304, 305}, {307, 309}, {311, 312}, {315, 316}, {322, 323},
-     {326, 327}, {329, 329}, {331, 331}, {334, 337}, {340, 341}, {344, 344}, {347, 348},
-     {351, 353}, {355, 365}, {367, 370}, {372, 372}, {376, 376}, {382, 382}, {397, 398},
-     {400, 400}, {423, 423}, {445, 445}, {462, 462}, {464, 464}, {471, 472}, {474, 474},
-     {480, 480}, {484, 486}, {488, 489}, {502, 502}, {504, 504}, {511, 511}, {515, 515},
-     {518, 518}, {527, 527}, {533, 533}, {546, 546}, {556, 558}, {560, 560}, {564, 566},
-     {588, 588}, {591, 591}, {603, 603}, {609, 609}, {630, 630}, {640, 640}, {652, 654},
-     {656, 656}, {666, 666}, {668, 668}, {676, 676}, {688, 688}, {693, 693}, {696, 696},
-     {699, 699}, {710, 710}, {740, 740}, {781, 781}, {787, 787}, {790, 790}, {807, 809},
-     {812, 812}, {814, 814}, {816, 816}, {819, 819}, {828, 828}, {835, 835}, {847, 847},
-     {863, 863}, {867, 867}, {871, 871}, {890, 890}, {893, 893}, {900, 900}, {914, 914},
-     {916, 917}, {921, 921}, {939, 941}, {1020, 1020}, {1056, 1057}, {1061, 1062},
-     {1065, 1066}, {1068, 1069}, {1077, 1077}, {1079, 1079}, {1081, 1081}, {1083, 1090},
-     {1100, 1100}});
-const std::set<int> kRowsAt16 = rowsOf(
-    {{11, 11}, {82, 82}, {262, 262}, {427, 427}, {490, 491}, {598, 598}, {763, 763},
-     {776, 777}, {846, 846}, {888, 888}, {894, 894}, {930, 932}, {942, 942}, {997, 997},
-     {1049, 1049}, {1070, 1070}});
+const std::set<int> kRowsAt20 =
+    rowsOf({{1, 4},       {6, 10},      {13, 14},     {16, 21},     {25, 25},     {29, 29},
+            {41, 41},     {48, 49},     {51, 52},     {59, 62},     {64, 65},     {69, 69},
+            {72, 73},     {80, 80},     {87, 87},     {89, 89},     {92, 92},     {94, 94},
+            {97, 98},     {102, 102},   {106, 107},   {110, 111},   {124, 124},   {138, 139},
+            {143, 143},   {147, 147},   {149, 149},   {152, 152},   {156, 156},   {159, 159},
+            {171, 171},   {177, 177},   {180, 180},   {198, 198},   {213, 213},   {242, 250},
+            {253, 253},   {267, 269},   {273, 273},   {278, 278},   {285, 285},   {287, 287},
+            {296, 296},   {298, 298},   {304, 305},   {307, 309},   {311, 312},   {315, 316},
+            {322, 323},   {326, 327},   {329, 329},   {331, 331},   {334, 337},   {340, 341},
+            {344, 344},   {347, 348},   {351, 353},   {355, 365},   {367, 370},   {372, 372},
+            {376, 376},   {382, 382},   {397, 398},   {400, 400},   {423, 423},   {445, 445},
+            {462, 462},   {464, 464},   {471, 472},   {474, 474},   {480, 480},   {484, 486},
+            {488, 489},   {502, 502},   {504, 504},   {511, 511},   {515, 515},   {518, 518},
+            {527, 527},   {533, 533},   {546, 546},   {556, 558},   {560, 560},   {564, 566},
+            {588, 588},   {591, 591},   {603, 603},   {609, 609},   {630, 630},   {640, 640},
+            {652, 654},   {656, 656},   {666, 666},   {668, 668},   {676, 676},   {688, 688},
+            {693, 693},   {696, 696},   {699, 699},   {710, 710},   {740, 740},   {781, 781},
+            {787, 787},   {790, 790},   {807, 809},   {812, 812},   {814, 814},   {816, 816},
+            {819, 819},   {828, 828},   {835, 835},   {847, 847},   {863, 863},   {867, 867},
+            {871, 871},   {890, 890},   {893, 893},   {900, 900},   {914, 914},   {916, 917},
+            {921, 921},   {939, 941},   {1020, 1020}, {1056, 1057}, {1061, 1062}, {1065, 1066},
+            {1068, 1069}, {1077, 1077}, {1079, 1079}, {1081, 1081}, {1083, 1090}, {1100, 1100}});
+const std::set<int> kRowsAt16 = rowsOf({{11, 11},
+                                        {82, 82},
+                                        {262, 262},
+                                        {427, 427},
+                                        {490, 491},
+                                        {598, 598},
+                                        {763, 763},
+                                        {776, 777},
+                                        {846, 846},
+                                        {888, 888},
+                                        {894, 894},
+                                        {930, 932},
+                                        {942, 942},
+                                        {997, 997},
+                                        {1049, 1049},
+                                        {1070, 1070}});
 
 TEST(LookupVerse, IndexesOutsideTheTableGiveTheFallbackAt22Points) {
     for (int index : {0, -1, 1101, 1102, 32767, -32768}) {
@@ -136,11 +150,10 @@ std::vector<std::string> listedReferences() {
 
 TEST(VerseTable, ReferencesAndSeparatorsAreThoseOfEachRow) {
     const std::map<int, std::string> irregular = {
-        {11, ": "},   {490, ": "},  {491, ": "},  {776, ": "},  {777, ": "},   {598, " "},
-        {997, " "},   {1021, " "},  {1045, " "},  {1049, " "},  {1068, " "},   {1069, " "},
-        {1070, " "},  {1077, " "},  {1078, " "},  {1079, " "},  {1080, " "},   {1081, " "},
-        {1082, " "},  {1083, " "},  {1084, " "},  {1085, " "},  {928, "v "},   {950, "v "},
-        {752, "  -> "}};
+        {11, ": "},  {490, ": "}, {491, ": "}, {776, ": "},   {777, ": "}, {598, " "},  {997, " "},
+        {1021, " "}, {1045, " "}, {1049, " "}, {1068, " "},   {1069, " "}, {1070, " "}, {1077, " "},
+        {1078, " "}, {1079, " "}, {1080, " "}, {1081, " "},   {1082, " "}, {1083, " "}, {1084, " "},
+        {1085, " "}, {928, "v "}, {950, "v "}, {752, "  -> "}};
     const std::set<int> nbspRows = {932, 945, 1036, 1059, 1060, 1061, 1063, 1064, 1067, 1069};
     const std::vector<std::string> references = listedReferences();
     ASSERT_EQ(references.size(), 1100u);
@@ -178,7 +191,8 @@ TEST(VerseTable, RemarksStandAtTheirPlaces) {
         {762, Place::End, "     [2nd coming prophecy]"},
         {771, Place::Inside, "people [the Jews] "},
         {801, Place::End, "   [creature in heaven? would that be E.T.?  Ponder it!]"},
-        {852, Place::End, "  [false economics, inflation, scams, gov't treachery, rich vs. poor; sound familiar?]"},
+        {852, Place::End,
+         "  [false economics, inflation, scams, gov't treachery, rich vs. poor; sound familiar?]"},
         {887, Place::End, "      [Millenium Prophecy]"},
         {891, Place::Inside, "I [Saul->Paul] "},
         {895, Place::End, "    [Charity = Love]"},
@@ -188,9 +202,12 @@ TEST(VerseTable, RemarksStandAtTheirPlaces) {
         {930, Place::End, "   [I love Horsies!]"},
         {931, Place::End, "  [Dinosaurs lived with us]"},
         {932, Place::End, "  [fire breathing dinosaurs (dragons); yes, they were with us]"},
-        {940, Place::End, "       [an idiot will become intelligent when the foal of a wild donkey is born a man]"},
+        {940, Place::End,
+         "       [an idiot will become intelligent when the foal of a wild donkey is born a man]"},
         {941, Place::Inside, "he [God] "},  // Job 34:14 has no capital "He"
-        {945, Place::End, "   [History repeats: people reject God, want human ruler; God lets them have it and suffer the consequences, that they would learn; do they ever?]"},
+        {945, Place::End,
+         "   [History repeats: people reject God, want human ruler; God lets them have it and "
+         "suffer the consequences, that they would learn; do they ever?]"},
         {946, Place::End, " [the ancient's version of 'gun control';  Capisce?!]"},
         {955, Place::Inside, "house [Solomon's Temple] "},
         {965, Place::Inside, "transforming [disguising] "},
@@ -198,14 +215,19 @@ TEST(VerseTable, RemarksStandAtTheirPlaces) {
         {965, Place::Inside, "transformed [disguises, disguised himself as] "},
         {965, Place::Inside, "his [satan's] "},
         {965, Place::Inside, "transformed [treacherously disguised] "},
-        {990, Place::End, "     [this is in effect saying that JESUS was the voice in the flaming bush for Moses]"},
-        {1035, Place::End, "   [Sound familiar?!  Better a comfy secure life as a slave then the animating contest and risks of freedom! Does anything ever change?!]"},
+        {990, Place::End,
+         "     [this is in effect saying that JESUS was the voice in the flaming bush for Moses]"},
+        {1035, Place::End,
+         "   [Sound familiar?!  Better a comfy secure life as a slave then the animating contest "
+         "and risks of freedom! Does anything ever change?!]"},
         {1040, Place::Inside, "wife ['shotgun wedding']."},
         {1040, Place::Inside, "suffer [permit] "},
         {1041, Place::Inside, "evil [peer pressure];"},
         {1041, Place::Inside, "gift [bribe]:"},
         {1042, Place::End, "  [multiculturalism, political correctness, etc.]"},
-        {1053, Place::End, "   [ people prefer to be happy slaves rather than Freedom with hardship and risk (sound familiar?) ]"},
+        {1053, Place::End,
+         "   [ people prefer to be happy slaves rather than Freedom with hardship and risk (sound "
+         "familiar?) ]"},
         {1058, Place::Inside, "babes.  [prosperity of the wicked]."},
         {1058, Place::Inside, "likeness.   [Resurrection in Heaven]."},
         {1060, Place::Inside, "long.  [unrepentant] "},
@@ -219,7 +241,8 @@ TEST(VerseTable, RemarksStandAtTheirPlaces) {
     std::map<int, std::vector<std::string>> expectedByRow;
     for (const auto& [row, place, text] : remarks) {
         const std::string caption = captionOf(row);
-        const std::string bracketed = text.substr(text.find('['), text.rfind(']') - text.find('[') + 1);
+        const std::string bracketed =
+            text.substr(text.find('['), text.rfind(']') - text.find('[') + 1);
         expectedByRow[row].push_back(bracketed);
         switch (place) {
             case Place::Start:
@@ -247,10 +270,10 @@ TEST(VerseTable, RemarksStandAtTheirPlaces) {
 
 TEST(VerseTable, DotRunsMarkTheElisionsOfTheirRows) {
     const std::set<int> elisionRows = {
-        79,  281, 317, 344, 388, 427, 536, 578, 582, 681,  713,  716,  729,  737,  738,  752, 756,
-        760, 772, 774, 776, 782, 824, 825, 838, 866, 886,  893,  905,  926,  927,  931,  932, 933,
-        942, 947, 951, 958, 971, 976, 989, 1019, 1036, 1040, 1041, 1042, 1045, 1047, 1048, 1050,
-        1051};
+        79,  281, 317,  344,  388,  427,  536,  578,  582,  681,  713,  716, 729,
+        737, 738, 752,  756,  760,  772,  774,  776,  782,  824,  825,  838, 866,
+        886, 893, 905,  926,  927,  931,  932,  933,  942,  947,  951,  958, 971,
+        976, 989, 1019, 1036, 1040, 1041, 1042, 1045, 1047, 1048, 1050, 1051};
     ASSERT_EQ(elisionRows.size(), 51u);
     std::map<std::size_t, int> runsByLength;
     const std::regex dots(R"(\.{2,})");
