@@ -34,13 +34,17 @@ void Form1::Form_Load() {
 
     window_.SetOuterWidth(kStartOuterWidthTwips);
     window_.SetOuterHeight(GoldenHeight(window_.OuterWidth()));
-    // The client area is what the frame, title bar and menu bar leave.
-    window_.SetLabelSize(LabelTwips(window_.ClientWidth()), LabelTwips(window_.ClientHeight()));
+    FitLabel();
 
     random_.Seed(ClockSeed());
     // 0 makes the first draw repeat the value the seed has just fixed.
     state.VerseIndex = 0;
     viewer_.Label1_Click();
+}
+
+// The client area is what the frame, title bar and menu bar leave.
+void Form1::FitLabel() {
+    window_.SetLabelSize(LabelTwips(window_.ClientWidth()), LabelTwips(window_.ClientHeight()));
 }
 
 void Form1::Form_Unload(std::int16_t& cancel) {

@@ -26,6 +26,9 @@ class Form1 final : public FormCloser {
     void Form_Terminate();
     void Form_Deactivate();
 
+    // Fits the label to the client area, as start-up does once the outer size is set.
+    void FitLabel();
+
     // Unloads the window, then ends the program. Unloading raises the unload
     // event, whose handler comes back here; that nested call only ends.
     void UnloadAndEnd() override;

@@ -48,6 +48,7 @@ TEST(FormLoad, StopsTheTimerChoosesWhiteBlackAndShowsAFirstVerse) {
     EXPECT_EQ(state.CurrentVerse, window.caption);
     EXPECT_EQ(state.PreviousVerse, "");
     EXPECT_FALSE(window.timerEnabled);
+    EXPECT_EQ(random.seeds, 1);
     EXPECT_EQ(window.calls.front(), "Timer.Enabled(0)");
     EXPECT_EQ(window.calls.back(), "GetCaption");
 }

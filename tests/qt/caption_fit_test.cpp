@@ -1,0 +1,37 @@
+// How many captions the label shows whole, with no line cut off at the bottom,
+// at its start-up size at 96 DPI in the face the window chose.
+#include <QFontMetrics>
+
+#include "catalogue/verse_catalogue.h"
+#include "tests/qt/qt_fixture.h"
+#include "window/qt/label_font.h"
+
+namespace lumora::testing {
+namespace {
+
+int captionsThatFit(QFont font, QSize label) {
+    int fitting = 0;
+    for (int index = 1; index <= kCatalogueRows + 1; ++index) {  // the fallback last
+        const CatalogueEntry& entry = LookupVerse(static_cast<std::int16_t>(index));
+        font.setPointSizeF(entry.FontSize.value_or(18));
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(QPoint(0, 0), label), Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop,
+            QString::fromUtf8(entry.Caption.data(), static_cast<qsizetype>(entry.Caption.size())));
+        fitting += needed.height() <= label.height();
+    }
+    return fitting;
+}
+
+using CaptionFit = QtWindowTest;
+
+TEST_F(CaptionFit, MostCaptionsFitTheLabelWhole) {
+    ASSERT_EQ(window.logicalDpiY(), 96);
+    const QSize label = window.label()->size();
+    const int fitting = captionsThatFit(window.label()->font(), label);
+    std::printf("label %dx%d px, face %s: %d of 1101 captions fit\n", label.width(), label.height(),
+                qPrintable(window.label()->font().family()), fitting);
+    EXPECT_EQ(fitting, 1101);
+}
+
+}  // namespace
+}  // namespace lumora::testing

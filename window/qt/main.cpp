@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "window/qt/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    lumora::SplitMixRandom random;
+    lumora::MainWindow window(random);
+    window.start();
+    return QApplication::exec();
+}
