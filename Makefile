@@ -1,9 +1,10 @@
 # The front door: `make test` and `make run` are all a newcomer needs.
 BUILD_DIR := build
 ASAN_DIR := build-asan
+WIN32_DIR := build-win32
 JOBS := $(shell nproc)
 
-.PHONY: deps configure build test test-sanitized run screenshot package install bench clean
+.PHONY: deps configure build test test-sanitized test-win32 win32 run screenshot package install bench clean
 
 deps:
 	@scripts/install-deps
@@ -14,7 +15,7 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build test-sanitized
+test: build test-sanitized test-win32
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The core's tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -44,6 +45,15 @@ install: build
 	@cmake --install $(BUILD_DIR)
 
 # Timings of the core, then of the Qt window against Qt alone.
+# build-win32/Lumora.exe: the 32-bit Windows program, cross-compiled with mingw-w64.
+win32: deps
+	@cmake -S . -B $(WIN32_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WIN32_DIR) -j $(JOBS)
+
+# Its tests drive the real window under Wine, one at a time.
+test-win32: win32
+	@ctest --test-dir $(WIN32_DIR) --output-on-failure
+
 bench: build
 	@$(BUILD_DIR)/lumora-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/lumora-qt-bench

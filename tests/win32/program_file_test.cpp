@@ -1,0 +1,116 @@
+// Lumora.exe as a file: a 32-bit GUI program with its icon and version record.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace lumora::testing {
+namespace {
+
+std::wstring programPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring program(path);
+    return program.substr(0, program.find_last_of(L"\\/") + 1) + L"Lumora.exe";
+}
+
+template <typename Value>
+Value readAt(const std::vector<char>& bytes, std::size_t offset) {
+    Value value{};
+    std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
+TEST(ProgramFile, IsA32BitWindowsGuiProgram) {
+    std::ifstream file(std::filesystem::path(programPath()), std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
+                                  std::istreambuf_iterator<char>()};
+    ASSERT_GT(bytes.size(), 1024u);
+    ASSERT_EQ(std::string(bytes.data(), 2), "MZ");
+    const auto header = readAt<std::uint32_t>(bytes, 0x3C);
+    ASSERT_EQ(std::string(bytes.data() + header, 4), std::string("PE\0\0", 4));
+    EXPECT_EQ(readAt<std::uint16_t>(bytes, header + 4), IMAGE_FILE_MACHINE_I386);
+    const std::size_t optional = header + 24;
+    EXPECT_EQ(readAt<std::uint16_t>(bytes, optional), IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+    EXPECT_EQ(readAt<std::uint16_t>(bytes, optional + 68), IMAGE_SUBSYSTEM_WINDOWS_GUI);
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+TEST(ProgramFile, CarriesTheIconAt32And16PixelsIn256Colours) {
+    HMODULE program = LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    HRSRC group =
+        FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const WORD*>(LockResource(LoadResource(program, group)));
+    ASSERT_EQ(directory[2], 2);  // idCount
+    const auto* entries = reinterpret_cast<const IconGroupEntry*>(directory + 3);
+    const BYTE sizes[] = {32, 16};
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(entries[i].width, sizes[i]);
+        EXPECT_EQ(entries[i].height, sizes[i]);
+        EXPECT_EQ(entries[i].bitCount, 8);
+        HRSRC image = FindResourceW(program, MAKEINTRESOURCEW(entries[i].id),
+                                    MAKEINTRESOURCEW(3));  // RT_ICON
+        ASSERT_NE(image, nullptr);
+        const auto* bitmap =
+            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(program, image)));
+        EXPECT_EQ(bitmap->biWidth, sizes[i]);
+        EXPECT_EQ(bitmap->biBitCount, 8);
+    }
+    FreeLibrary(program);
+}
+
+TEST(ProgramFile, CarriesItsVersionRecord) {
+    const std::wstring path = programPath();
+    DWORD handle = 0;
+    std::vector<BYTE> record(GetFileVersionInfoSizeW(path.c_str(), &handle));
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(
+        GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 1055u << 16);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 1055u << 16);
+
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+    EXPECT_EQ(translation[0], 0x0409);  // US English
+    EXPECT_EQ(translation[1], 1200);    // Unicode
+
+    const std::pair<const wchar_t*, const wchar_t*> strings[] = {
+        {L"FileVersion", L"1055.00"},
+        {L"ProductVersion", L"1055.00"},
+        {L"FileDescription", L"Bible verses displayed at random."},
+        {L"InternalName", L"Lumora"},
+        {L"OriginalFilename", L"Lumora.exe"},
+        {L"ProductName", L"Lum\u00D0ra"},
+    };
+    for (const auto& [name, expected] : strings) {
+        wchar_t* value = nullptr;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        ASSERT_TRUE(
+            VerQueryValueW(record.data(), key.c_str(), reinterpret_cast<void**>(&value), &length));
+        EXPECT_STREQ(value, expected);
+    }
+}
+
+}  // namespace
+}  // namespace lumora::testing

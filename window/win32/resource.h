@@ -1,0 +1,4 @@
+#pragma once
+
+// Resource IDs of Lumora.exe.
+#define IDI_LUMORA 1
