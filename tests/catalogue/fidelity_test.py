@@ -20,8 +20,8 @@ REMARK = re.compile(r"\s*\[[^\]]*\]")
 DOT_RUN = re.compile(r"\s*\.{3,}\s*")
 
 
-def verse_numbers(spec):
-    for part in spec.split(","):
+def verse_numbers(listed):
+    for part in listed.split(","):
         first, _, last = part.partition("-")
         yield from range(int(first), int(last or first) + 1)
 

@@ -31,10 +31,10 @@ SEPARATORS = {
 NBSP_ROWS = {932, 945, 1036, 1059, 1060, 1061, 1063, 1064, 1067, 1069}
 
 
-def rows_of(spec):
+def rows_of(listing):
     """'1-4, 6, 9 to 10' -> set of ints (ranges given as 'a to b')."""
     rows = set()
-    for part in spec.split(","):
+    for part in listing.split(","):
         a, _, b = part.strip().partition(" to ")
         rows.update(range(int(a), int(b or a) + 1))
     return rows
