@@ -64,16 +64,6 @@ TEST_F(Commands, AboutShowsSevenLinesUnderItsTitle) {
 }
 
 TEST_F(Commands, SpinShowsAThousandVersesEachPaintedBeforeTheNextThenBeeps) {
-    window.recording = false;
-    viewer().mnuSpin_Click();
-    EXPECT_EQ(state().SpinCount, 1001);
-    EXPECT_EQ(window.beeps, 1);
-    EXPECT_EQ(window.refreshes, 1000);
-    EXPECT_EQ(random.advances, 1999 + 1000 * 2000);
-    EXPECT_EQ(state().CurrentVerse, window.caption);
-}
-
-TEST_F(Commands, SpinLeavesTheCaptionOfIts999thDrawAsPrevious) {
     // Each verse's 2000 advancing draws, the last one deciding.
     for (int pass = 1; pass <= 1000; ++pass) {
         random.script.insert(random.script.end(), 1999, 0.5f);
@@ -81,6 +71,9 @@ TEST_F(Commands, SpinLeavesTheCaptionOfIts999thDrawAsPrevious) {
     }
     window.recording = false;
     viewer().mnuSpin_Click();
+    EXPECT_EQ(state().SpinCount, 1001);
+    EXPECT_EQ(window.beeps, 1);
+    EXPECT_EQ(window.refreshes, 1000);
     EXPECT_EQ(state().PreviousVerse, LookupVerse(999).Caption);
     EXPECT_EQ(state().CurrentVerse, LookupVerse(1000).Caption);
     EXPECT_EQ(window.title, WindowTitle(1000));

@@ -2,7 +2,6 @@
 
 #include "tests/viewer/fake_window.h"
 #include "window/form1.h"
-#include "window/form1_description.h"
 
 namespace lumora::testing {
 namespace {
@@ -84,19 +83,6 @@ TEST(Closing, EveryWayOutUnloadsOnceAndEnds) {
     second.Form_Terminate();
     EXPECT_EQ(reentrant.calls,
               (std::vector<std::string>{"UnloadForm", "EndProgram", "EndProgram"}));
-}
-
-TEST(Form1Description, MenuBarHasSixEntriesWithTheirItems) {
-    std::vector<std::string> captions;
-    int commands = 0;
-    for (const form1::MenuEntry& entry : form1::kMenuBar) {
-        captions.emplace_back(entry.caption);
-        EXPECT_EQ(entry.onClick == nullptr, !entry.items.empty()) << entry.name;
-        commands += entry.items.empty() ? 1 : static_cast<int>(entry.items.size());
-    }
-    EXPECT_EQ(captions, (std::vector<std::string>{"&File", "Pre&vious", "&Save", "&Auto", "Display",
-                                                  "SPIN"}));
-    EXPECT_EQ(commands, 16);
 }
 
 }  // namespace

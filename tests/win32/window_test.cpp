@@ -274,13 +274,5 @@ TEST(Win32Program, TheCloseCommandEndsItWithExitCodeZero) {
     EXPECT_EQ(lumora.exitCode(10000), 0u);
 }
 
-TEST(Win32Program, ExitFromTheMenuEndsItWithExitCodeZero) {
-    SeparateProgram lumora;
-    ASSERT_NE(lumora.window(), nullptr);
-    PostMessageW(lumora.window(), WM_COMMAND, MAKEWPARAM(Win32MainWindow::kFirstCommandId, 0),
-                 0);  // E&xit
-    EXPECT_EQ(lumora.exitCode(10000), 0u);
-}
-
 }  // namespace
 }  // namespace lumora::testing
