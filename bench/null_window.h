@@ -25,8 +25,9 @@ class NullWindow final : public WindowServices {
     double ClientHeight() const override { return 5460; }
     void SetLabelSize(std::int16_t, std::int16_t) override {}
     void AppendToFile(const std::string&, const std::string&) override {}
-    void UnloadForm() override {}
-    void EndProgram() override {}
+    void ShowForm() override {}
+    void ShowFailure(const std::string&) override {}
+    void EndProgram(int) override {}
 
   private:
     std::string caption_;

@@ -53,7 +53,7 @@ std::vector<Shown> captionsOfSpin(std::uint64_t seed) {
 void benchSpin() {
     lumora::SplitMixRandom random;
     lumora::MainWindow window(random);
-    window.start();
+    window.form().Start();
     QApplication::processEvents();
     std::vector<double> spin, floor;
     for (int round = 0; round < kRounds; ++round) {

@@ -51,6 +51,6 @@ int main(int argc, char* argv[]) {
     lumora::SplitMixRandom random;
     lumora::MainWindow window(random);
     window.label()->installEventFilter(&firstPaint);
-    window.start();
+    window.form().Start();
     return QApplication::exec();
 }

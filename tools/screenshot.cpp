@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     }
     lumora::SplitMixRandom random;
     lumora::MainWindow window(random);
-    window.start();
+    window.form().Start();
     QApplication::processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

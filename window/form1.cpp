@@ -47,6 +47,29 @@ void Form1::FitLabel() {
     window_.SetLabelSize(LabelTwips(window_.ClientWidth()), LabelTwips(window_.ClientHeight()));
 }
 
+bool Form1::Start() {
+    Deliver([this] { Form_Load(); });
+    if (Ended()) return false;
+    phase_ = Phase::Running;
+    Deliver([this] { window_.ShowForm(); });
+    return !Ended();
+}
+
+void Form1::CloseRequested() {
+    // A close request during the unload is the unload itself coming back.
+    Deliver([this] {
+        if (phase_ == Phase::Running) unload();
+    });
+}
+
+void Form1::Terminated() {
+    Deliver([this] { Form_Terminate(); });
+}
+
+void Form1::Deactivated() {
+    Deliver([this] { Form_Deactivate(); });
+}
+
 void Form1::Form_Unload(std::int16_t& cancel) {
     cancel = 0;
     UnloadAndEnd();
@@ -60,9 +83,40 @@ void Form1::Form_Deactivate() {
     UnloadAndEnd();
 }
 
+// The unload event's handler calls UnloadAndEnd once more; that nested call
+// finds the window already unloading and goes straight on to the end.
 void Form1::UnloadAndEnd() {
-    if (!std::exchange(unloading_, true)) window_.UnloadForm();
-    window_.EndProgram();
+    if (phase_ == Phase::Loading || phase_ == Phase::Running) unload();
+    end(0);
+}
+
+void Form1::unload() {
+    phase_ = Phase::Unloading;
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+}
+
+// Ending is final: whatever the platform raises from here on, the closing
+// events its own end provokes included, finds the program ended.
+void Form1::end(int exitStatus) {
+    if (Ended()) return;
+    phase_ = Phase::Ended;
+    exitStatus_ = exitStatus;
+    window_.EndProgram(exitStatus);
+}
+
+// As for any run-time error: no tick and no other event behind the box, then
+// the platform's message, then the end.
+void Form1::fail(const char* reason) {
+    if (phase_ >= Phase::Failing) return;
+    phase_ = Phase::Failing;
+    try {
+        window_.SetEnabled(false);
+    } catch (const std::exception&) {
+        // The box and the end matter more than a timer that would not stop.
+    }
+    window_.ShowFailure(reason);
+    end(1);
 }
 
 }  // namespace lumora

@@ -76,14 +76,17 @@ class TextFileAppender {
     virtual void AppendToFile(const std::string& fileName, const std::string& text) = 0;
 };
 
-// Unloading the window and ending the program, as the toolkit does them.
+// Showing the window, reporting a failure and ending, as the toolkit does them.
 class ProgramLifetime {
   public:
     virtual ~ProgramLifetime() = default;
-    // Closes and destroys the window; the toolkit may raise its unload event.
-    virtual void UnloadForm() = 0;
-    // Ends the program with exit status 0; no further event is delivered.
-    virtual void EndProgram() = 0;
+    // Shows the window, centred on the screen, once start-up has run.
+    virtual void ShowForm() = 0;
+    // The platform's error box for a failure that ends the program.
+    virtual void ShowFailure(const std::string& reason) = 0;
+    // Closes every window, stops the timer and leaves every event loop, so
+    // that the program ends with `exitStatus`. Called once.
+    virtual void EndProgram(int exitStatus) = 0;
 };
 
 // The closing operation the handlers call: unload the window, then end.

@@ -46,7 +46,7 @@ class MessageBoxAnswerer : public QObject {
 class QtWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window.start();
+        ASSERT_TRUE(window.form().Start());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 

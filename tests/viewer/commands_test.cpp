@@ -79,11 +79,6 @@ TEST_F(Commands, SpinShowsAThousandVersesEachPaintedBeforeTheNextThenBeeps) {
     EXPECT_EQ(window.title, WindowTitle(1000));
 }
 
-TEST_F(Commands, ExitUnloadsTheWindowThenEndsTheProgram) {
-    viewer().mnuExit_Click();
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"UnloadForm", "EndProgram"}));
-}
-
 struct KeyCase {
     std::int16_t code;
     const char* effect;

@@ -24,7 +24,7 @@ class FakeWindow : public WindowServices {
     std::map<std::string, std::string> files;
     std::string fileFailure;  // when set, appending fails with this reason
     std::string failingCall;  // the call that raises WindowFailure
-    bool unloaded = false, ended = false;
+    bool shown = false, ended = false;
     // Geometry: the window system rounds the outer width to whole pixels.
     int twipsPerPixel = 15, outerWidth = 0, frameWidth = 150, frameHeight = 720;
     float outerHeight = 0;
@@ -70,8 +70,9 @@ class FakeWindow : public WindowServices {
         if (!fileFailure.empty()) throw FileFailure(fileFailure);
         files[name] += text;
     }
-    void UnloadForm() override { record("UnloadForm", std::string()), unloaded = true; }
-    void EndProgram() override { record("EndProgram", std::string()), ended = true; }
+    void ShowForm() override { record("ShowForm", std::string()), shown = true; }
+    void ShowFailure(const std::string& reason) override { record("ShowFailure", reason); }
+    void EndProgram(int exitStatus) override { record("EndProgram", exitStatus), ended = true; }
 
   private:
     template <typename Value>
@@ -117,6 +118,13 @@ class ScriptedRandom final : public RandomSource {
   private:
     SplitMixRandom inner_{7};
     float last_ = inner_.Draw(0);
+};
+
+// Draws fail at once, as an overflow would, so that start-up fails.
+class FailingRandom final : public RandomSource {
+  public:
+    void Seed(std::uint64_t) override {}
+    float Draw(float) override { throw WindowFailure("Overflow"); }
 };
 
 // A draw that selects `index` in the stirring loop.

@@ -21,7 +21,7 @@ TEST(FormLoad, SizesAGoldenRectangleFromTheRealisedWidth) {
         window.twipsPerPixel = twipsPerPixel;
         ScriptedRandom random;
         Form1 form{window, random, ""};
-        form.Form_Load();
+        ASSERT_TRUE(form.Start());
         const int realised = twipsPerPixel == 16 ? 10000 : 10005;
         ASSERT_EQ(window.outerWidth, realised);
         EXPECT_EQ(window.outerHeight, static_cast<float>(realised / 1.618033988749895));
@@ -34,7 +34,7 @@ TEST(FormLoad, StopsTheTimerChoosesWhiteBlackAndShowsAFirstVerse) {
     FakeWindow window;
     ScriptedRandom random;
     Form1 form{window, random, ""};
-    form.Form_Load();
+    ASSERT_TRUE(form.Start());
     const ViewerState& state = form.viewer().state();
     EXPECT_FALSE(state.ColorMode);
     EXPECT_FALSE(state.BlackWhiteMode);
@@ -49,7 +49,8 @@ TEST(FormLoad, StopsTheTimerChoosesWhiteBlackAndShowsAFirstVerse) {
     EXPECT_FALSE(window.timerEnabled);
     EXPECT_EQ(random.seeds, 1);
     EXPECT_EQ(window.calls.front(), "Timer.Enabled(0)");
-    EXPECT_EQ(window.calls.back(), "GetCaption");
+    // The window is shown only once the first verse is set.
+    EXPECT_EQ(window.calls.back(), "ShowForm");
 }
 
 TEST(FormLoad, StartUpsAMomentApartDrawUnrelatedSequences) {
@@ -59,30 +60,85 @@ TEST(FormLoad, StartUpsAMomentApartDrawUnrelatedSequences) {
     EXPECT_NE(first.Draw(1), second.Draw(1));
 }
 
-TEST(Closing, EveryWayOutUnloadsOnceAndEnds) {
+// A window whose toolkit raises its own closing events while the program
+// ends, as Qt 6.5 and later do from inside exit() and as closing the windows does.
+class EchoingWindow : public FakeWindow {
+  public:
+    Form1* form = nullptr;
+    void EndProgram(int exitStatus) override {
+        FakeWindow::EndProgram(exitStatus);
+        form->Terminated();
+        form->CloseRequested();
+        form->UnloadAndEnd();
+        form->Deliver([this] { form->viewer().Label1_Click(); });
+    }
+};
+
+struct ClosingCase {
+    const char* wayOut;
+    void (*close)(Form1&);
+};
+
+TEST(Closing, EveryWayOutEndsOnceWithStatusZeroAndNothingRunsAfter) {
+    const ClosingCase cases[] = {
+        {"Exit", [](Form1& form) { form.Deliver([&] { form.viewer().mnuExit_Click(); }); }},
+        {"Esc", [](Form1& form) { form.Deliver([&] { form.viewer().Form_KeyDown(27, 0); }); }},
+        {"close request", [](Form1& form) { form.CloseRequested(); }},
+        {"quit signal", [](Form1& form) { form.Terminated(); }},
+        {"deactivation", [](Form1& form) { form.Deactivated(); }},
+    };
+    for (const ClosingCase& way : cases) {
+        EchoingWindow window;
+        ScriptedRandom random;
+        Form1 form{window, random, ""};
+        window.form = &form;
+        ASSERT_TRUE(form.Start());
+        window.calls.clear();
+        way.close(form);
+        EXPECT_EQ(window.calls, std::vector<std::string>{"EndProgram(0)"}) << way.wayOut;
+        EXPECT_EQ(form.ExitStatus(), 0);
+        form.UnloadAndEnd();
+        form.CloseRequested();
+        EXPECT_EQ(window.calls.size(), 1u) << way.wayOut;
+    }
+}
+
+TEST(Closing, UnloadingNeverRefuses) {
     FakeWindow window;
     ScriptedRandom random;
     Form1 form{window, random, ""};
+    ASSERT_TRUE(form.Start());
     std::int16_t cancel = 5;
     form.Form_Unload(cancel);
     EXPECT_EQ(cancel, 0);
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"UnloadForm", "EndProgram"}));
+    EXPECT_TRUE(window.ended);
+}
 
-    // A toolkit whose unload raises the unload event: the nested call only ends.
-    class ReentrantWindow : public FakeWindow {
-      public:
-        Form1* form = nullptr;
-        void UnloadForm() override {
-            FakeWindow::UnloadForm();
-            std::int16_t cancel = 0;
-            form->Form_Unload(cancel);
-        }
-    } reentrant;
-    Form1 second{reentrant, random, ""};
-    reentrant.form = &second;
-    second.Form_Terminate();
-    EXPECT_EQ(reentrant.calls,
-              (std::vector<std::string>{"UnloadForm", "EndProgram", "EndProgram"}));
+TEST(Failures, AFailingHandlerStopsTheTimerShowsWhyAndEndsWithStatusOne) {
+    EchoingWindow window;
+    ScriptedRandom random;
+    Form1 form{window, random, ""};
+    window.form = &form;
+    ASSERT_TRUE(form.Start());
+    form.Deliver([&] { form.viewer().mnu1S_Click(); });
+    window.calls.clear();
+    window.failingCall = "SetTitle";
+    form.Deliver([&] { form.viewer().Label1_Click(); });
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{"Timer.Enabled(0)", "ShowFailure(SetTitle refused)",
+                                        "EndProgram(1)"}));
+    EXPECT_EQ(form.ExitStatus(), 1);
+}
+
+TEST(Failures, AFailingStartUpIsShownAndEndsWithStatusOneBeforeTheWindowIsSeen) {
+    FakeWindow window;
+    window.failingCall = "SetCaption";
+    ScriptedRandom random;
+    Form1 form{window, random, ""};
+    EXPECT_FALSE(form.Start());
+    EXPECT_FALSE(window.shown);
+    EXPECT_EQ(window.calls.back(), "EndProgram(1)");
+    EXPECT_EQ(form.ExitStatus(), 1);
 }
 
 }  // namespace

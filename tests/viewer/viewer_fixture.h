@@ -11,7 +11,7 @@ namespace lumora::testing {
 class ViewerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        form.Form_Load();
+        ASSERT_TRUE(form.Start());
         window.calls.clear();
     }
 

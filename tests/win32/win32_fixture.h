@@ -28,7 +28,7 @@ inline void pumpMessages(DWORD milliseconds) {
 // notes its title, text, buttons and icon, then presses OK.
 struct MessageBoxSeen {
     std::wstring title, text;
-    bool hasOk = false, hasCancel = false, hasIcon = false, answered = false;
+    bool hasOk = false, hasCancel = false, hasIcon = false, ownerVisible = false, answered = false;
 };
 
 inline MessageBoxSeen& seenBox() {
@@ -58,7 +58,13 @@ inline void CALLBACK answerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
     seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
     seen.hasCancel =
         GetDlgItem(box, IDCANCEL) != nullptr && GetDlgItem(box, IDCANCEL) != GetDlgItem(box, IDOK);
-    seen.hasIcon = GetDlgItem(box, 0x14) != nullptr;  // the icon's static control
+    // The icon's static control is 0x14 on Windows and 0x440 under Wine; it
+    // holds an icon only when the box shows one.
+    for (int control : {0x14, 0x440})
+        if (HWND icon = GetDlgItem(box, control); icon && SendMessageW(icon, STM_GETICON, 0, 0))
+            seen.hasIcon = true;
+    IsWindowVisible(GetDlgItem(box, 0x14)) || IsWindowVisible(GetDlgItem(box, 0x440));
+    seen.ownerVisible = IsWindowVisible(GetWindow(box, GW_OWNER));
     seen.answered = true;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }

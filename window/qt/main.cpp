@@ -6,6 +6,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     lumora::SplitMixRandom random;
     lumora::MainWindow window(random);
-    window.start();
-    return QApplication::exec();
+    if (window.form().Start()) QApplication::exec();
+    return window.form().ExitStatus();
 }

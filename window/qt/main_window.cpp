@@ -48,7 +48,9 @@ MainWindow::MainWindow(RandomSource& random)
     createMenus();
     createLabel();
     createTimer();
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { form_.Form_Terminate(); });
+    // The program ends when Form1 says so, not when its last window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { form_.Terminated(); });
 }
 
 void MainWindow::createMenus() {
@@ -57,7 +59,7 @@ void MainWindow::createMenus() {
             QAction* command = menuBar()->addAction(fromUtf8(entry.caption));
             command->setObjectName(fromUtf8(entry.name));
             connect(command, &QAction::triggered, this, [this, handler = entry.onClick] {
-                dispatch([&] { (form_.viewer().*handler)(); });
+                form_.Deliver([&] { (form_.viewer().*handler)(); });
             });
             continue;
         }
@@ -67,7 +69,7 @@ void MainWindow::createMenus() {
             QAction* action = menu->addAction(fromUtf8(item.caption));
             action->setObjectName(fromUtf8(item.name));
             connect(action, &QAction::triggered, this, [this, handler = item.onClick] {
-                dispatch([&] { (form_.viewer().*handler)(); });
+                form_.Deliver([&] { (form_.viewer().*handler)(); });
             });
         }
     }
@@ -92,7 +94,7 @@ void MainWindow::createLabel() {
                         static_cast<int>(std::lround(form1::kLabelWidth / twips)),
                         static_cast<int>(std::lround(form1::kLabelHeight / twips)));
     connect(label_, &VerseLabel::clicked, this,
-            [this] { dispatch([&] { form_.viewer().Label1_Click(); }); });
+            [this] { form_.Deliver([&] { form_.viewer().Label1_Click(); }); });
 
     const QSize design(static_cast<int>(std::lround(form1::kDesignClientWidth / twips)),
                        static_cast<int>(std::lround(form1::kDesignClientHeight / twips)));
@@ -104,32 +106,16 @@ void MainWindow::createTimer() {
     timer1_.setObjectName("Timer1");
     timer1_.setInterval(form1::kTimerInterval);
     connect(&timer1_, &QTimer::timeout, this,
-            [this] { dispatch([&] { form_.viewer().Timer1_Timer(); }); });
+            [this] { form_.Deliver([&] { form_.viewer().Timer1_Timer(); }); });
     if (form1::kTimerEnabled) timer1_.start();
 }
 
-void MainWindow::start() {
-    dispatch([&] { form_.Form_Load(); });
-    if (ending_) return;
+void MainWindow::ShowForm() {
     const QRect screen = this->screen()->availableGeometry();
     move(screen.center() - QPoint(outerPixels_.width() / 2, outerPixels_.height() / 2));
     show();
     setFocus();
     settleFrame();
-}
-
-template <typename Handler>
-void MainWindow::dispatch(Handler&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& failure) {
-        // As for any run-time error: say what went wrong, then end.
-        ending_ = true;
-        timer1_.stop();
-        QMessageBox::critical(this, fromUtf8(form1::kDesignTitle),
-                              QString::fromLocal8Bit(failure.what()));
-        QCoreApplication::exit(1);
-    }
 }
 
 // Display services.
@@ -242,7 +228,7 @@ void MainWindow::settleFrame() {
     marginsUsed_ = margins;
     setFixedSize(outerPixels_.width() - margins.left() - margins.right(),
                  outerPixels_.height() - margins.top() - margins.bottom());
-    dispatch([&] { form_.FitLabel(); });
+    form_.Deliver([&] { form_.FitLabel(); });
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
@@ -265,22 +251,22 @@ void MainWindow::AppendToFile(const std::string& fileName, const std::string& te
     if (file.error() != QFileDevice::NoError) throw FileFailure(file.errorString().toStdString());
 }
 
-// Closing.
+// Failures and closing.
 
-void MainWindow::UnloadForm() {
-    close();
+void MainWindow::ShowFailure(const std::string& reason) {
+    QMessageBox::critical(this, fromUtf8(form1::kDesignTitle), fromUtf8(reason));
 }
 
-void MainWindow::EndProgram() {
-    ending_ = true;
+void MainWindow::EndProgram(int exitStatus) {
     timer1_.stop();
-    QCoreApplication::exit(0);  // leaves every event loop, the About box's included
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(exitStatus);  // leaves every event loop, the About box's included
 }
 
+// Form1 never refuses an unload, so the window may always close.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    std::int16_t cancel = 0;
-    dispatch([&] { form_.Form_Unload(cancel); });
-    event->setAccepted(cancel == 0);
+    form_.CloseRequested();
+    event->accept();
 }
 
 // Deactivation counts only when another window of the program itself becomes
@@ -289,14 +275,13 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || isActiveWindow()) return;
     QWidget* active = QApplication::activeWindow();
-    if (active && active != this && !qobject_cast<QMessageBox*>(active))
-        dispatch([&] { form_.Form_Deactivate(); });
+    if (active && active != this && !qobject_cast<QMessageBox*>(active)) form_.Deactivated();
 }
 
 // Keys.
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    dispatch([&] { form_.viewer().Form_KeyDown(VirtualKeyCode(*event), ShiftMask(*event)); });
+    form_.Deliver([&] { form_.viewer().Form_KeyDown(VirtualKeyCode(*event), ShiftMask(*event)); });
 }
 
 // Tab belongs to the key map, not to focus changes.

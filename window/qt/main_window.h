@@ -21,9 +21,6 @@ class MainWindow final : public QMainWindow, public WindowServices {
   public:
     explicit MainWindow(RandomSource& random);
 
-    // Runs Form_Load while hidden, then shows the window centred on the screen.
-    void start();
-
     VerseLabel* label() const { return label_; }
     Form1& form() { return form_; }
 
@@ -46,8 +43,9 @@ class MainWindow final : public QMainWindow, public WindowServices {
     double ClientHeight() const override;
     void SetLabelSize(std::int16_t widthTwips, std::int16_t heightTwips) override;
     void AppendToFile(const std::string& fileName, const std::string& text) override;
-    void UnloadForm() override;
-    void EndProgram() override;
+    void ShowForm() override;
+    void ShowFailure(const std::string& reason) override;
+    void EndProgram(int exitStatus) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,9 +58,6 @@ class MainWindow final : public QMainWindow, public WindowServices {
     void createMenus();
     void createLabel();
     void createTimer();
-    // Runs a handler; a failure it reports ends the program with a message.
-    template <typename Handler>
-    void dispatch(Handler&& handler);
     double twipsPerPixel() const;
     QMargins frameMargins() const;
     void settleFrame();
@@ -73,7 +68,6 @@ class MainWindow final : public QMainWindow, public WindowServices {
     std::string caption_;
     QSize outerPixels_;     // the outer size asked for, frame included
     QMargins marginsUsed_;  // the frame it was realised with
-    bool ending_ = false;
 };
 
 }  // namespace lumora

@@ -5,13 +5,12 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     lumora::SplitMixRandom random;
     lumora::Win32MainWindow window(random);
-    if (!window.Start(instance, showCommand)) return 1;
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    if (window.Start(instance, showCommand)) {
+        MSG message{};
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
-    // Terminate comes only once the window is gone; it ends like the others.
-    window.form().Form_Terminate();
-    return static_cast<int>(message.wParam);
+    return window.form().ExitStatus();
 }

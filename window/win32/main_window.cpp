@@ -30,7 +30,9 @@ bool isOwnWindow(HWND other) {
 }  // namespace
 
 Win32MainWindow::Win32MainWindow(RandomSource& random)
-    : form_(*this, random, "Written in C++ for 32-bit Windows") {}
+    : form_(*this, random,
+            sizeof(void*) == 8 ? "Written in C++ for 64-bit Windows"
+                               : "Written in C++ for 32-bit Windows") {}
 
 Win32MainWindow::~Win32MainWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -38,6 +40,13 @@ Win32MainWindow::~Win32MainWindow() {
 }
 
 bool Win32MainWindow::Start(HINSTANCE instance, int showCommand) {
+    showCommand_ = showCommand;
+    // A window that cannot be made is a failure like any other: a box, then status 1.
+    form_.Deliver([&] { create(instance); });
+    return !form_.Ended() && form_.Start();
+}
+
+void Win32MainWindow::create(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
@@ -68,22 +77,20 @@ bool Win32MainWindow::Start(HINSTANCE instance, int showCommand) {
     if (!CreateWindowExW(0, kClassName, Widen(form1::kDesignTitle).c_str(), kStyle, CW_USEDEFAULT,
                          CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
                          createMenuBar(), instance, this))
-        return false;
+        throw WindowFailure(SystemErrorText(GetLastError()));
     timerInterval_ = form1::kTimerInterval;
     SetEnabled(form1::kTimerEnabled);
+}
 
-    dispatch([&] { form_.Form_Load(); });
-    if (ending_) return false;
-
+void Win32MainWindow::ShowForm() {
     RECT window{}, work{};
     GetWindowRect(hwnd_, &window);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int width = window.right - window.left, height = window.bottom - window.top;
     SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
                  work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ShowWindow(hwnd_, showCommand);
+    ShowWindow(hwnd_, showCommand_);
     UpdateWindow(hwnd_);
-    return true;
 }
 
 HMENU Win32MainWindow::createMenuBar() {
@@ -123,7 +130,7 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             if (HIWORD(wParam) == 0 && LOWORD(wParam) >= kFirstCommandId &&
                 LOWORD(wParam) < kFirstCommandId + commands_.size()) {
                 const form1::Handler handler = commands_[LOWORD(wParam) - kFirstCommandId];
-                dispatch([&] { (form_.viewer().*handler)(); });
+                form_.Deliver([&] { (form_.viewer().*handler)(); });
                 return 0;
             }
             break;
@@ -136,33 +143,22 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             onLeftButton(message, lParam);
             return 0;
         case WM_TIMER:
-            if (wParam == kTimerId) dispatch([&] { form_.viewer().Timer1_Timer(); });
+            if (wParam == kTimerId) form_.Deliver([&] { form_.viewer().Timer1_Timer(); });
             return 0;
         case WM_CLOSE:
-            onClose();
+            form_.CloseRequested();
             return 0;
         case WM_ENDSESSION:
-            if (wParam) onClose();
+            if (wParam) form_.CloseRequested();
+            return 0;
+        case WM_DESTROY:
+            form_.Terminated();
             return 0;
         case WM_ACTIVATE:
             onActivate(wParam, lParam);
             break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-template <typename Handler>
-void Win32MainWindow::dispatch(Handler&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& failure) {
-        // As for any run-time error: say what went wrong, then end.
-        ending_ = true;
-        KillTimer(hwnd_, kTimerId);
-        MessageBoxW(hwnd_, Widen(failure.what()).c_str(), Widen(form1::kDesignTitle).c_str(),
-                    MB_OK | MB_ICONERROR);
-        PostQuitMessage(1);
-    }
 }
 
 // Painting: the label's background fills the client area; the text is broken
@@ -210,7 +206,7 @@ void Win32MainWindow::onKeyDown(WPARAM key) {
     const auto shift = static_cast<std::int16_t>((GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
                                                  (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
                                                  (GetKeyState(VK_MENU) < 0 ? 4 : 0));
-    dispatch([&] { form_.viewer().Form_KeyDown(static_cast<std::int16_t>(key), shift); });
+    form_.Deliver([&] { form_.viewer().Form_KeyDown(static_cast<std::int16_t>(key), shift); });
 }
 
 // A click is a press and release of the left button on the label; the second
@@ -226,21 +222,14 @@ void Win32MainWindow::onLeftButton(UINT message, LPARAM lParam) {
     const bool click = message == WM_LBUTTONUP && pressed_ && onLabel;
     if (pressed_) ReleaseCapture();
     pressed_ = false;
-    if (click) dispatch([&] { form_.viewer().Label1_Click(); });
-}
-
-void Win32MainWindow::onClose() {
-    std::int16_t cancel = 0;
-    dispatch([&] { form_.Form_Unload(cancel); });
-    if (cancel == 0 && hwnd_) DestroyWindow(hwnd_);
+    if (click) form_.Deliver([&] { form_.viewer().Label1_Click(); });
 }
 
 // Deactivation counts only when another window of the program itself becomes
 // active; the program has none (a message box is not one), so it never ends here.
 void Win32MainWindow::onActivate(WPARAM wParam, LPARAM lParam) {
     const HWND other = reinterpret_cast<HWND>(lParam);
-    if (LOWORD(wParam) == WA_INACTIVE && other && isOwnWindow(other))
-        dispatch([&] { form_.Form_Deactivate(); });
+    if (LOWORD(wParam) == WA_INACTIVE && other && isOwnWindow(other)) form_.Deactivated();
 }
 
 // Display services.
@@ -372,16 +361,21 @@ void Win32MainWindow::AppendToFile(const std::string& fileName, const std::strin
     if (!closed) throw FileFailure(SystemErrorText(GetLastError()));
 }
 
-// Closing: the unload event runs Form_Unload, which never refuses.
+// Failures and closing.
 
-void Win32MainWindow::UnloadForm() {
-    if (hwnd_) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+void Win32MainWindow::ShowFailure(const std::string& reason) {
+    MessageBoxW(hwnd_, Widen(reason).c_str(), Widen(form1::kDesignTitle).c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
-void Win32MainWindow::EndProgram() {
-    ending_ = true;
-    if (hwnd_) KillTimer(hwnd_, kTimerId);
-    PostQuitMessage(0);
+// Destroying the window also ends any message box it owns; the quit message
+// then leaves every message loop.
+void Win32MainWindow::EndProgram(int exitStatus) {
+    if (hwnd_) {
+        KillTimer(hwnd_, kTimerId);
+        DestroyWindow(hwnd_);
+    }
+    PostQuitMessage(exitStatus);
 }
 
 }  // namespace lumora

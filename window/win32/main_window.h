@@ -27,7 +27,8 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public WindowS
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
-    // Creates the window hidden, runs Form_Load, then shows it centred.
+    // Creates the window hidden and starts Form1, which shows it; false when
+    // start-up failed and the program has ended.
     bool Start(HINSTANCE instance, int showCommand);
 
     Form1& form() { return form_; }
@@ -63,22 +64,20 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public WindowS
     double ClientHeight() const override;
     void SetLabelSize(std::int16_t widthTwips, std::int16_t heightTwips) override;
     void AppendToFile(const std::string& fileName, const std::string& text) override;
-    void UnloadForm() override;
-    void EndProgram() override;
+    void ShowForm() override;
+    void ShowFailure(const std::string& reason) override;
+    void EndProgram(int exitStatus) override;
 
   private:
     friend class BaseWindow<Win32MainWindow>;
 
+    void create(HINSTANCE instance);
     HMENU createMenuBar();
     void setFont(double points);
     void paint();
     void onKeyDown(WPARAM key);
     void onLeftButton(UINT message, LPARAM lParam);
     void onActivate(WPARAM wParam, LPARAM lParam);
-    void onClose();
-    // Runs a handler; a failure it reports ends the program with a message.
-    template <typename Handler>
-    void dispatch(Handler&& handler);
     double twipsPerPixel() const;
 
     Form1 form_;
@@ -93,7 +92,7 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public WindowS
     bool timerEnabled_ = false;
     UINT timerInterval_ = 0;
     bool pressed_ = false;
-    bool ending_ = false;
+    int showCommand_ = SW_SHOWNORMAL;
     int dpi_ = 96;
 };
 
