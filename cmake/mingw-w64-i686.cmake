@@ -1,13 +1,4 @@
-# Cross-compiling the 32-bit Windows program with Debian's mingw-w64 (the
-# POSIX-threads variant, whose C++ library has std::mutex for GoogleTest).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Tests run under Wine, through a wrapper that gives it a prefix and a display.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/win32/run-under-wine)
+# The shipped program: 32-bit Windows.
+set(LUMORA_MINGW_PROCESSOR i686)
+set(LUMORA_WINE_BITS 32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -1,4 +1,5 @@
-// Lumora.exe as a file: a 32-bit GUI program with its icon and version record.
+// The shipped Lumora.exe as a file: a 32-bit GUI program with its icon and
+// version record. It is read as data, so a 64-bit test can check it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -14,10 +15,11 @@ namespace {
 
 std::wstring programPath() {
     wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring program(path);
-    return program.substr(0, program.find_last_of(L"\\/") + 1) + L"Lumora.exe";
+    GetEnvironmentVariableW(L"LUMORA_PROGRAM_FILE", path, MAX_PATH);
+    return path;
 }
+
+constexpr DWORD kAsData = LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE;
 
 template <typename Value>
 Value readAt(const std::vector<char>& bytes, std::size_t offset) {
@@ -50,7 +52,7 @@ struct IconGroupEntry {
 #pragma pack(pop)
 
 TEST(ProgramFile, CarriesTheIconAt32And16PixelsIn256Colours) {
-    HMODULE program = LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE program = LoadLibraryExW(programPath().c_str(), nullptr, kAsData);
     ASSERT_NE(program, nullptr);
     HRSRC group =
         FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
