@@ -50,6 +50,7 @@ TEST_F(Commands, AFailedSaveSaysWhyAndCarriesOnWithoutBeeping) {
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_NE(window.messages[0].first.find("\"Scripture.txt\""), std::string::npos);
     EXPECT_NE(window.messages[0].first.find("Permission denied"), std::string::npos);
+    EXPECT_EQ(window.messages[0].second, "Lum\u00D0ra");
     EXPECT_EQ(state().CurrentVerse, before.CurrentVerse);
     EXPECT_FALSE(window.ended);
 }
@@ -69,11 +70,15 @@ TEST_F(Commands, SpinShowsAThousandVersesEachPaintedBeforeTheNextThenBeeps) {
         random.script.insert(random.script.end(), 1999, 0.5f);
         random.script.push_back(drawFor(pass));
     }
-    window.recording = false;
     viewer().mnuSpin_Click();
     EXPECT_EQ(state().SpinCount, 1001);
     EXPECT_EQ(window.beeps, 1);
     EXPECT_EQ(window.refreshes, 1000);
+    // The first repaint shows the verse from before SPIN; the last verse is
+    // painted only once the command has returned.
+    EXPECT_EQ(window.calls.front(), "RefreshLabel");
+    EXPECT_EQ(window.calls.end()[-2], "GetCaption");  // the last verse's history, no repaint
+    EXPECT_EQ(window.calls.back(), "Beep");
     EXPECT_EQ(state().PreviousVerse, LookupVerse(999).Caption);
     EXPECT_EQ(state().CurrentVerse, LookupVerse(1000).Caption);
     EXPECT_EQ(window.title, WindowTitle(1000));

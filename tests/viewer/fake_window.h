@@ -97,10 +97,12 @@ class ScriptedRandom final : public RandomSource {
     std::vector<float> arguments;
     int advances = 0;
     int seeds = 0;
+    std::uint64_t seedGiven = 0;
     bool keepArguments = false;
 
     // Ignores the clock's seed, so that every run draws the same values.
-    void Seed(std::uint64_t) override {
+    void Seed(std::uint64_t seed) override {
+        seedGiven = seed;
         inner_.Seed(7);
         last_ = inner_.Draw(0);
         ++seeds;

@@ -53,11 +53,15 @@ TEST(FormLoad, StopsTheTimerChoosesWhiteBlackAndShowsAFirstVerse) {
     EXPECT_EQ(window.calls.back(), "ShowForm");
 }
 
-TEST(FormLoad, StartUpsAMomentApartDrawUnrelatedSequences) {
-    SplitMixRandom first, second;
-    first.Seed(ClockSeed());
-    second.Seed(ClockSeed());
-    EXPECT_NE(first.Draw(1), second.Draw(1));
+TEST(FormLoad, StartUpsAMomentApartSeedUnrelatedSequences) {
+    FakeWindow firstWindow, secondWindow;
+    ScriptedRandom first, second;
+    Form1 firstForm{firstWindow, first, ""}, secondForm{secondWindow, second, ""};
+    ASSERT_TRUE(firstForm.Start());
+    ASSERT_TRUE(secondForm.Start());
+    EXPECT_NE(first.seedGiven, second.seedGiven);
+    SplitMixRandom firstDraws{first.seedGiven}, secondDraws{second.seedGiven};
+    EXPECT_NE(firstDraws.Draw(1), secondDraws.Draw(1));
 }
 
 // A window whose toolkit raises its own closing events while the program
