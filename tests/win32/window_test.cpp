@@ -138,7 +138,7 @@ TEST_F(Win32Window, MenuCommandsChangeWhatTheUserSees) {
 TEST_F(Win32Window, AnIntervalTicksBehindTheAboutBoxUntilSwitchedOff) {
     command("mnu1S");
     EXPECT_TRUE(window.TimerEnabled());
-    EXPECT_EQ(window.TimerInterval(), 1000u);
+    EXPECT_EQ(window.TimerInterval(), 1000);
     window.SetInterval(50);  // keep the test short; the ticks are what is tested
 
     const int advances = random.advances;

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
-#include <cmath>
 
 #include "window/form1_description.h"
 #include "window/qt/label_font.h"
@@ -37,7 +36,7 @@ QIcon programIcon() {
 }  // namespace
 
 MainWindow::MainWindow(RandomSource& random)
-    : form_(*this, random, "Written in C++ with Qt for Linux") {
+    : FormWindow(random, "Written in C++ with Qt for Linux") {
     setObjectName("Form1");
     setWindowTitle(fromUtf8(form1::kDesignTitle));
     setWindowIcon(programIcon());
@@ -50,28 +49,24 @@ MainWindow::MainWindow(RandomSource& random)
     createTimer();
     // The program ends when Form1 says so, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { form_.Terminated(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { OnTerminated(); });
 }
 
 void MainWindow::createMenus() {
+    auto addCommand = [this](auto* menu, const auto& element) {
+        QAction* action = menu->addAction(fromUtf8(element.caption));
+        action->setObjectName(fromUtf8(element.name));
+        connect(action, &QAction::triggered, this,
+                [this, handler = element.onClick] { OnCommand(handler); });
+    };
     for (const form1::MenuEntry& entry : form1::kMenuBar) {
         if (entry.items.empty()) {
-            QAction* command = menuBar()->addAction(fromUtf8(entry.caption));
-            command->setObjectName(fromUtf8(entry.name));
-            connect(command, &QAction::triggered, this, [this, handler = entry.onClick] {
-                form_.Deliver([&] { (form_.viewer().*handler)(); });
-            });
+            addCommand(menuBar(), entry);
             continue;
         }
         QMenu* menu = menuBar()->addMenu(fromUtf8(entry.caption));
         menu->setObjectName(fromUtf8(entry.name));
-        for (const form1::MenuItem& item : entry.items) {
-            QAction* action = menu->addAction(fromUtf8(item.caption));
-            action->setObjectName(fromUtf8(item.name));
-            connect(action, &QAction::triggered, this, [this, handler = item.onClick] {
-                form_.Deliver([&] { (form_.viewer().*handler)(); });
-            });
-        }
+        for (const form1::MenuItem& item : entry.items) addCommand(menu, item);
     }
 }
 
@@ -89,33 +84,21 @@ void MainWindow::createLabel() {
     colours.setColor(QPalette::WindowText, toColor(form1::kLabelForeColor));
     colours.setColor(QPalette::Window, toColor(form1::kLabelBackColor));
     label_->setPalette(colours);
-    const double twips = twipsPerPixel();
-    label_->setGeometry(form1::kLabelLeft, form1::kLabelTop,
-                        static_cast<int>(std::lround(form1::kLabelWidth / twips)),
-                        static_cast<int>(std::lround(form1::kLabelHeight / twips)));
-    connect(label_, &VerseLabel::clicked, this,
-            [this] { form_.Deliver([&] { form_.viewer().Label1_Click(); }); });
+    const PixelRect rect = DesignLabelRect();
+    label_->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    connect(label_, &VerseLabel::leftButton, this,
+            [this](LeftButton event, bool onLabel) { OnLeftButton(event, onLabel); });
 
-    const QSize design(static_cast<int>(std::lround(form1::kDesignClientWidth / twips)),
-                       static_cast<int>(std::lround(form1::kDesignClientHeight / twips)));
-    setFixedSize(design.width(), design.height() + menuBar()->sizeHint().height());
+    const PixelSize design = DesignClientSize();
+    outer_ = {design.width, design.height + menuBar()->sizeHint().height()};
+    setFixedSize(outer_.width, outer_.height);
 }
 
 void MainWindow::createTimer() {
     timer1_.setParent(this);
     timer1_.setObjectName("Timer1");
-    timer1_.setInterval(form1::kTimerInterval);
-    connect(&timer1_, &QTimer::timeout, this,
-            [this] { form_.Deliver([&] { form_.viewer().Timer1_Timer(); }); });
-    if (form1::kTimerEnabled) timer1_.start();
-}
-
-void MainWindow::ShowForm() {
-    const QRect screen = this->screen()->availableGeometry();
-    move(screen.center() - QPoint(outerPixels_.width() / 2, outerPixels_.height() / 2));
-    show();
-    setFocus();
-    settleFrame();
+    connect(&timer1_, &QTimer::timeout, this, [this] { OnTick(); });
+    StartDescribedTimer();
 }
 
 // Display services.
@@ -124,33 +107,20 @@ void MainWindow::SetTitle(const std::string& title) {
     setWindowTitle(fromUtf8(title));
 }
 
-void MainWindow::SetCaption(std::string_view caption) {
-    caption_.assign(caption);
+void MainWindow::ShowCaption(std::string_view caption) {
     label_->setText(fromUtf8(caption));
 }
 
-std::string MainWindow::GetCaption() const {
-    return caption_;
-}
-
-void MainWindow::SetFontSize(int points) {
-    if (label_->font().pointSizeF() == points) return;
+void MainWindow::ApplyFont(double points) {
     QFont font = label_->font();
     font.setPointSizeF(points);
     label_->setFont(font);
 }
 
-void MainWindow::SetForeColor(Rgb colour) {
-    if (label_->palette().color(QPalette::WindowText) == toColor(colour)) return;
+void MainWindow::ApplyColours(Rgb fore, Rgb back) {
     QPalette colours = label_->palette();
-    colours.setColor(QPalette::WindowText, toColor(colour));
-    label_->setPalette(colours);
-}
-
-void MainWindow::SetBackColor(Rgb colour) {
-    if (label_->palette().color(QPalette::Window) == toColor(colour)) return;
-    QPalette colours = label_->palette();
-    colours.setColor(QPalette::Window, toColor(colour));
+    colours.setColor(QPalette::WindowText, toColor(fore));
+    colours.setColor(QPalette::Window, toColor(back));
     label_->setPalette(colours);
     centralWidget()->setPalette(colours);  // the background fills the client area
 }
@@ -170,65 +140,63 @@ void MainWindow::ShowMessage(const std::string& prompt, const std::string& title
     box.exec();  // its loop goes on delivering timer ticks
 }
 
-// Timer1.
+// Timer1: start() with a period gives up a running one.
 
-void MainWindow::SetEnabled(bool enabled) {
-    enabled ? timer1_.start() : timer1_.stop();
+void MainWindow::StartTicks(int milliseconds) {
+    timer1_.start(milliseconds);
 }
 
-// Setting the interval of a running timer starts its period afresh.
-void MainWindow::SetInterval(int milliseconds) {
-    timer1_.setInterval(milliseconds);
+void MainWindow::StopTicks() {
+    timer1_.stop();
 }
 
-// Geometry, in twips at the screen's resolution.
+// Geometry.
 
-double MainWindow::twipsPerPixel() const {
-    return 1440.0 / screen()->logicalDotsPerInchX();
+double MainWindow::DotsPerInch() const {
+    return screen()->logicalDotsPerInchX();
 }
 
 QMargins MainWindow::frameMargins() const {
     return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 
-void MainWindow::SetOuterWidth(int twips) {
-    outerPixels_.setWidth(static_cast<int>(std::lround(twips / twipsPerPixel())));
+PixelSize MainWindow::OuterSize() const {
+    return outer_;
+}
+
+void MainWindow::ResizeOuter(PixelSize size) {
+    outer_ = size;
     marginsUsed_ = frameMargins();
-    setFixedWidth(outerPixels_.width() - marginsUsed_.left() - marginsUsed_.right());
+    setFixedSize(size.width - marginsUsed_.left() - marginsUsed_.right(),
+                 size.height - marginsUsed_.top() - marginsUsed_.bottom());
 }
 
-int MainWindow::OuterWidth() const {
-    return static_cast<int>(std::lround(outerPixels_.width() * twipsPerPixel()));
+PixelSize MainWindow::ClientSize() const {
+    return {width(), height() - menuBar()->sizeHint().height()};
 }
 
-void MainWindow::SetOuterHeight(float twips) {
-    outerPixels_.setHeight(static_cast<int>(std::lround(twips / twipsPerPixel())));
-    marginsUsed_ = frameMargins();
-    setFixedHeight(outerPixels_.height() - marginsUsed_.top() - marginsUsed_.bottom());
+void MainWindow::ResizeLabel(PixelSize size) {
+    label_->resize(size.width, size.height);
 }
 
-double MainWindow::ClientWidth() const {
-    return width() * twipsPerPixel();
+PixelRect MainWindow::AvailableArea() const {
+    const QRect area = screen()->availableGeometry();
+    return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }
 
-double MainWindow::ClientHeight() const {
-    return (height() - menuBar()->sizeHint().height()) * twipsPerPixel();
-}
-
-void MainWindow::SetLabelSize(std::int16_t widthTwips, std::int16_t heightTwips) {
-    label_->resize(static_cast<int>(std::lround(widthTwips / twipsPerPixel())),
-                   static_cast<int>(std::lround(heightTwips / twipsPerPixel())));
+void MainWindow::ShowAt(int left, int top) {
+    move(left, top);
+    show();
+    setFocus();
+    settleFrame();
 }
 
 // A window manager adds its frame only once the window is shown; the outer
 // size then shrinks the client area by the frame, and the label is fitted to it.
 void MainWindow::settleFrame() {
-    const QMargins margins = frameMargins();
-    if (margins == marginsUsed_) return;
-    marginsUsed_ = margins;
-    setFixedSize(outerPixels_.width() - margins.left() - margins.right(),
-                 outerPixels_.height() - margins.top() - margins.bottom());
-    form_.Deliver([&] { form_.FitLabel(); });
+    if (frameMargins() == marginsUsed_) return;
+    ResizeOuter(outer_);
+    form().Deliver([&] { form().FitLabel(); });
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
@@ -265,23 +233,23 @@ void MainWindow::EndProgram(int exitStatus) {
 
 // Form1 never refuses an unload, so the window may always close.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    form_.CloseRequested();
+    OnCloseRequested();
     event->accept();
 }
 
-// Deactivation counts only when another window of the program itself becomes
-// active; the program has none (a message box is not one), so it never ends here.
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || isActiveWindow()) return;
     QWidget* active = QApplication::activeWindow();
-    if (active && active != this && !qobject_cast<QMessageBox*>(active)) form_.Deactivated();
+    OnActivationLost(!active || active == this            ? ActivatedWindow::Elsewhere
+                     : qobject_cast<QMessageBox*>(active) ? ActivatedWindow::MessageBox
+                                                          : ActivatedWindow::OwnWindow);
 }
 
 // Keys.
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    form_.Deliver([&] { form_.viewer().Form_KeyDown(VirtualKeyCode(*event), ShiftMask(*event)); });
+    OnKeyDown(VirtualKeyCode(*event), ShiftMask(*event));
 }
 
 // Tab belongs to the key map, not to focus changes.

@@ -15,20 +15,18 @@ VerseLabel::VerseLabel(QWidget* parent) : QLabel(parent) {
     setMargin(0);
 }
 
+// The label holds the pointer from the press on, so a release may fall outside it.
 void VerseLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    if (event->button() == Qt::LeftButton) emit leftButton(LeftButton::Press, true);
 }
 
 void VerseLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click) emit clicked();
+    if (event->button() == Qt::LeftButton)
+        emit leftButton(LeftButton::Release, rect().contains(event->position().toPoint()));
 }
 
-// The second press of a double click arrives as this event, which has no handler.
-void VerseLabel::mouseDoubleClickEvent(QMouseEvent*) {
-    pressed_ = false;
+void VerseLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit leftButton(LeftButton::DoubleClick, true);
 }
 
 }  // namespace lumora

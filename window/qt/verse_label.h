@@ -2,11 +2,13 @@
 
 #include <QLabel>
 
+#include "window/form_window.h"
+
 namespace lumora {
 
 // The label that fills the window: word-wrapped lines centred from the top,
-// opaque, never focused. A click is a press and release of the left button
-// on it; the second click of a double click is not one.
+// opaque, never focused. It reports the left button; what a click is, the
+// window decides.
 class VerseLabel final : public QLabel {
     Q_OBJECT
 
@@ -14,15 +16,12 @@ class VerseLabel final : public QLabel {
     explicit VerseLabel(QWidget* parent);
 
   signals:
-    void clicked();
+    void leftButton(LeftButton event, bool onLabel);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-  private:
-    bool pressed_ = false;
 };
 
 }  // namespace lumora

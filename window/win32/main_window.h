@@ -6,17 +6,17 @@
 #include <vector>
 
 #include "viewer/random_source.h"
-#include "window/form1.h"
 #include "window/form1_description.h"
+#include "window/form_window.h"
 #include "window/win32/base_window.h"
-#include "window/window_services.h"
+#include "window/win32/label_painting.h"
 
 namespace lumora {
 
 // Form1 on the Win32 API: a top-level window whose client area is the label,
-// drawn with DrawText, with the menu bar built from the window's description.
-// The message switch only turns messages into calls of the handlers.
-class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public WindowServices {
+// with the menu bar built from the window's description. The message switch
+// only hands messages on.
+class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWindow {
   public:
     static constexpr wchar_t kClassName[] = L"LumoraForm1";
     static constexpr UINT_PTR kTimerId = 1;
@@ -31,15 +31,8 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public WindowS
     // start-up failed and the program has ended.
     bool Start(HINSTANCE instance, int showCommand);
 
-    Form1& form() { return form_; }
-    // What the label shows, for tests: text, size in points, colours.
-    const std::string& LabelText() const { return caption_; }
-    int LabelPoints() const { return fontPoints_; }
-    COLORREF LabelForeColor() const { return fore_; }
-    COLORREF LabelBackColor() const { return back_; }
-    RECT LabelRect() const { return label_; }
-    bool TimerEnabled() const { return timerEnabled_; }
-    UINT TimerInterval() const { return timerInterval_; }
+    // Where the label is, in client pixels, for tests.
+    RECT LabelRect() const { return label_.rect; }
     // The command id of a menu element of the description, such as "mnuSpin".
     UINT CommandId(std::string_view name) const;
 
@@ -47,53 +40,41 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public WindowS
 
     // Window services.
     void SetTitle(const std::string& title) override;
-    void SetCaption(std::string_view caption) override;
-    std::string GetCaption() const override;
-    void SetFontSize(int points) override;
-    void SetForeColor(Rgb colour) override;
-    void SetBackColor(Rgb colour) override;
     void RefreshLabel() override;
     void Beep() override;
     void ShowMessage(const std::string& prompt, const std::string& title) override;
-    void SetEnabled(bool enabled) override;
-    void SetInterval(int milliseconds) override;
-    void SetOuterWidth(int twips) override;
-    int OuterWidth() const override;
-    void SetOuterHeight(float twips) override;
-    double ClientWidth() const override;
-    double ClientHeight() const override;
-    void SetLabelSize(std::int16_t widthTwips, std::int16_t heightTwips) override;
     void AppendToFile(const std::string& fileName, const std::string& text) override;
-    void ShowForm() override;
     void ShowFailure(const std::string& reason) override;
     void EndProgram(int exitStatus) override;
+
+  protected:
+    // The toolkit's primitives.
+    double DotsPerInch() const override;
+    void ShowCaption(std::string_view caption) override;
+    void ApplyFont(double points) override;
+    void ApplyColours(Rgb fore, Rgb back) override;
+    void StartTicks(int milliseconds) override;
+    void StopTicks() override;
+    PixelSize OuterSize() const override;
+    void ResizeOuter(PixelSize size) override;
+    PixelSize ClientSize() const override;
+    void ResizeLabel(PixelSize size) override;
+    PixelRect AvailableArea() const override;
+    void ShowAt(int left, int top) override;
 
   private:
     friend class BaseWindow<Win32MainWindow>;
 
     void create(HINSTANCE instance);
     HMENU createMenuBar();
-    void setFont(double points);
     void paint();
-    void onKeyDown(WPARAM key);
-    void onLeftButton(UINT message, LPARAM lParam);
-    void onActivate(WPARAM wParam, LPARAM lParam);
-    double twipsPerPixel() const;
+    void onLeftButton(LeftButton event, LPARAM lParam);
 
-    Form1 form_;
     std::vector<form1::Handler> commands_;  // by command id - kFirstCommandId
     std::vector<std::string_view> commandNames_;
-    std::string caption_;
-    std::wstring wideCaption_;
-    HFONT font_ = nullptr;
-    int fontPoints_ = 0;
-    COLORREF fore_ = 0, back_ = 0;
-    RECT label_{};
-    bool timerEnabled_ = false;
-    UINT timerInterval_ = 0;
-    bool pressed_ = false;
-    int showCommand_ = SW_SHOWNORMAL;
+    LabelLook label_;
     int dpi_ = 96;
+    int showCommand_ = SW_SHOWNORMAL;
 };
 
 }  // namespace lumora

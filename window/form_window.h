@@ -1,0 +1,115 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "viewer/random_source.h"
+#include "window/form1.h"
+#include "window/form1_description.h"
+#include "window/window_services.h"
+
+namespace lumora {
+
+struct PixelSize {
+    int width = 0, height = 0;
+    bool operator==(const PixelSize&) const = default;
+};
+
+struct PixelRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// The left button as the platform reports it over the label.
+enum class LeftButton { Press, Release, DoubleClick };
+
+// The window that takes the activation from Form1.
+enum class ActivatedWindow { Elsewhere, MessageBox, OwnWindow };
+
+// Form1's window services with every decision made once: twips and their
+// rounding, the design geometry and centring, the timer's restart rule, the
+// unchanged-value caches, what a click is and when deactivation counts. A
+// front-end derives from it, carries out the primitives below on its toolkit
+// and hands every platform event to an On... method.
+class FormWindow : public WindowServices {
+  public:
+    FormWindow(RandomSource& random, std::string platformLine);
+
+    Form1& form() { return form_; }
+
+    // What the label shows and the timer's settings, as last set.
+    const std::string& LabelText() const { return caption_; }
+    double LabelPoints() const { return points_; }
+    Rgb LabelForeColor() const { return fore_; }
+    Rgb LabelBackColor() const { return back_; }
+    bool TimerEnabled() const { return timerEnabled_; }
+    int TimerInterval() const { return timerInterval_; }
+
+    // Events.
+    void OnCommand(form1::Handler handler);
+    void OnKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void OnTick();
+    // True while the label wants the pointer held until the button is released.
+    bool OnLeftButton(LeftButton event, bool onLabel);
+    void OnCloseRequested();
+    void OnTerminated();
+    void OnActivationLost(ActivatedWindow activated);
+
+    // Services decided here.
+    void SetCaption(std::string_view caption) final;
+    std::string GetCaption() const final;
+    void SetFontSize(int points) final;
+    void SetForeColor(Rgb colour) final;
+    void SetBackColor(Rgb colour) final;
+    void SetEnabled(bool enabled) final;
+    void SetInterval(int milliseconds) final;
+    void SetOuterWidth(int twips) final;
+    int OuterWidth() const final;
+    void SetOuterHeight(float twips) final;
+    double ClientWidth() const final;
+    double ClientHeight() const final;
+    void SetLabelSize(std::int16_t widthTwips, std::int16_t heightTwips) final;
+    void ShowForm() final;
+
+  protected:
+    // The description's geometry at the display's resolution, for creating the window.
+    PixelSize DesignClientSize() const;
+    PixelRect DesignLabelRect() const;
+    // Starts the platform timer as the description has it.
+    void StartDescribedTimer();
+
+    // Primitives of the toolkit.
+    virtual double DotsPerInch() const = 0;
+    virtual void ShowCaption(std::string_view caption) = 0;
+    virtual void ApplyFont(double points) = 0;
+    // The label's colours; the background fills the whole client area.
+    virtual void ApplyColours(Rgb fore, Rgb back) = 0;
+    // Ticks every `milliseconds` from now on, a running period given up.
+    virtual void StartTicks(int milliseconds) = 0;
+    virtual void StopTicks() = 0;
+    // The outer size, frame included, as the window system realised it.
+    virtual PixelSize OuterSize() const = 0;
+    virtual void ResizeOuter(PixelSize size) = 0;
+    // What the frame, title bar and menu bar leave.
+    virtual PixelSize ClientSize() const = 0;
+    virtual void ResizeLabel(PixelSize size) = 0;
+    // The screen's area for windows, and showing the window with its outer
+    // top-left corner at a point of it.
+    virtual PixelRect AvailableArea() const = 0;
+    virtual void ShowAt(int left, int top) = 0;
+
+  private:
+    double twipsPerPixel() const;
+    int toPixels(double twips) const;
+
+    Form1 form_;
+    std::string caption_;
+    double points_ = form1::kLabelFont.points;
+    Rgb fore_ = form1::kLabelForeColor, back_ = form1::kLabelBackColor;
+    bool timerEnabled_ = form1::kTimerEnabled;
+    int timerInterval_ = form1::kTimerInterval;
+    bool pressed_ = false;
+};
+
+}  // namespace lumora
