@@ -203,17 +203,24 @@ TEST_F(QtWindow, SaveAppendsTheTextShownInWindows1252) {
     QDir::setCurrent(previous);
 }
 
-TEST_F(QtWindow, AFailedSaveIsReportedAndTheProgramGoesOn) {
-    QTemporaryDir directory;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(directory.path());
-    QDir().mkdir("Scripture.txt");  // a folder cannot be appended to
-    MessageBoxAnswerer answer;
-    QTest::keyClick(&window, Qt::Key_S);
-    ASSERT_TRUE(answer.answered);
-    EXPECT_TRUE(answer.text.contains("\"Scripture.txt\"")) << answer.text.toStdString();
-    EXPECT_TRUE(window.isVisible());
-    QDir::setCurrent(previous);
+TEST_F(QtWindow, ASaveThatCannotOpenOrWriteIsReportedAndTheProgramGoesOn) {
+    // A folder cannot be opened for appending; a full disk refuses the write.
+    const std::vector<std::pair<const char*, bool (*)()>> failures = {
+        {"open", [] { return QDir().mkdir("Scripture.txt"); }},
+        {"write", [] { return QFile::link("/dev/full", "Scripture.txt"); }},
+    };
+    for (const auto& [step, makeItFail] : failures) {
+        QTemporaryDir directory;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(directory.path());
+        ASSERT_TRUE(makeItFail()) << step;
+        MessageBoxAnswerer answer;
+        QTest::keyClick(&window, Qt::Key_S);
+        EXPECT_TRUE(answer.answered) << step;
+        EXPECT_TRUE(answer.text.contains("\"Scripture.txt\"")) << answer.text.toStdString();
+        EXPECT_TRUE(window.isVisible()) << step;
+        QDir::setCurrent(previous);
+    }
 }
 
 TEST(QtClosing, EscExitAndTheWindowsCloseEachEndTheLoopWithStatusZero) {
