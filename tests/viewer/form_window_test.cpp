@@ -9,6 +9,13 @@
 namespace lumora::testing {
 namespace {
 
+// A primitive's call as the fake records it: its name, then each value.
+template <typename... Values>
+std::string callOf(std::string name, Values... values) {
+    ((name.append(" ").append(std::to_string(values))), ...);
+    return name;
+}
+
 // The toolkit's primitives, recorded; the decisions are FormWindow's own.
 class FakePlatform final : public FormWindow {
   public:
@@ -46,9 +53,7 @@ class FakePlatform final : public FormWindow {
   private:
     template <typename... Values>
     void record(const std::string& name, Values... values) {
-        std::string entry = name;
-        ((entry += " " + std::to_string(values)), ...);
-        calls.push_back(entry);
+        calls.push_back(callOf(name, values...));
     }
 };
 
@@ -70,11 +75,10 @@ TEST_F(FormWindowTest, StartUpSizesInWholePixelsAndShowsTheWindowCentred) {
     ASSERT_TRUE(fresh.form().Start());
     EXPECT_EQ(fresh.OuterWidth(), 9996);
     EXPECT_EQ(fresh.outer.height, static_cast<int>(std::lround(GoldenHeight(9996) / 12)));
-    const std::string label =
-        "ResizeLabel " + std::to_string(833 - 2) + " " + std::to_string(fresh.outer.height - 46);
+    const std::string label = callOf("ResizeLabel", 833 - 2, fresh.outer.height - 46);
     EXPECT_EQ(std::count(fresh.calls.begin(), fresh.calls.end(), label), 1);
-    EXPECT_EQ(fresh.calls.back(), "ShowAt " + std::to_string((1280 - 833) / 2) + " " +
-                                      std::to_string((800 - fresh.outer.height) / 2));
+    EXPECT_EQ(fresh.calls.back(),
+              callOf("ShowAt", (1280 - 833) / 2, (800 - fresh.outer.height) / 2));
 }
 
 TEST_F(FormWindowTest, AnIntervalOnARunningTimerStartsItsPeriodAfresh) {
