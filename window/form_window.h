@@ -13,12 +13,10 @@ namespace lumora {
 
 struct PixelSize {
     int width = 0, height = 0;
-    bool operator==(const PixelSize&) const = default;
 };
 
 struct PixelRect {
     int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const PixelRect&) const = default;
 };
 
 // The left button as the platform reports it over the label.
