@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/window_services.h"
+#include "viewer/window_services.h"
 
 namespace lumora::bench {
 

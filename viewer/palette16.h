@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "window/window_services.h"
+#include "viewer/window_services.h"
 
 namespace lumora {
 

@@ -5,7 +5,7 @@
 
 #include "viewer/random_source.h"
 #include "viewer/viewer_state.h"
-#include "window/window_services.h"
+#include "viewer/window_services.h"
 
 namespace lumora {
 

@@ -6,7 +6,7 @@
 
 #include "viewer/random_source.h"
 #include "viewer/viewer.h"
-#include "window/window_services.h"
+#include "viewer/window_services.h"
 
 namespace lumora {
 

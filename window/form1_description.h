@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "viewer/viewer.h"
-#include "window/window_services.h"
+#include "viewer/window_services.h"
 
 // The fixed description of the window, from which both front-ends build it.
 namespace lumora::form1 {

@@ -7,7 +7,7 @@
 #include "viewer/random_source.h"
 #include "window/form1.h"
 #include "window/form1_description.h"
-#include "window/window_services.h"
+#include "viewer/window_services.h"
 
 namespace lumora {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "viewer/random_source.h"
-#include "window/window_services.h"
+#include "viewer/window_services.h"
 
 namespace lumora::testing {
 

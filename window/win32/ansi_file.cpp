@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "window/win32/wide_text.h"
-#include "window/window_services.h"
+#include "viewer/window_services.h"
 
 namespace lumora {
 
