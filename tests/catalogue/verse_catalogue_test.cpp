@@ -105,9 +105,9 @@ TEST(VerseTable, CaptionsAreSingleLinesInTheWindows1252Repertoire) {
         EXPECT_EQ(std::count(encoded.begin(), encoded.end(), '?'),
                   std::count(caption.begin(), caption.end(), '?'))
             << row;
-        EXPECT_TRUE(std::none_of(encoded.begin(), encoded.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-            << row;
+        EXPECT_TRUE(std::none_of(encoded.begin(), encoded.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20;
+        })) << row;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -99,6 +100,8 @@ class ScriptedRandom final : public RandomSource {
     int seeds = 0;
     std::uint64_t seedGiven = 0;
     bool keepArguments = false;
+    bool failing = false;             // every draw fails, as an overflow would
+    std::function<void()> onAdvance;  // runs at every advancing draw
 
     // Ignores the clock's seed, so that every run draws the same values.
     void Seed(std::uint64_t seed) override {
@@ -108,9 +111,11 @@ class ScriptedRandom final : public RandomSource {
         ++seeds;
     }
     float Draw(float argument) override {
+        if (failing) throw WindowFailure("Overflow");
         if (keepArguments) arguments.push_back(argument);
         if (argument == 0) return last_;
         ++advances;
+        if (onAdvance) onAdvance();
         if (script.empty()) return last_ = inner_.Draw(1);
         last_ = script.front();
         script.pop_front();
@@ -120,13 +125,6 @@ class ScriptedRandom final : public RandomSource {
   private:
     SplitMixRandom inner_{7};
     float last_ = inner_.Draw(0);
-};
-
-// Draws fail at once, as an overflow would, so that start-up fails.
-class FailingRandom final : public RandomSource {
-  public:
-    void Seed(std::uint64_t) override {}
-    float Draw(float) override { throw WindowFailure("Overflow"); }
 };
 
 // A draw that selects `index` in the stirring loop.

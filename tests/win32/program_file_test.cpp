@@ -1,5 +1,5 @@
-// The shipped Lumora.exe as a file: a 32-bit GUI program with its icon and
-// version record. It is read as data, so a 64-bit test can check it.
+// The shipped Lumora.exe as a file: a 32-bit GUI program with its icon. It
+// is read as data, so a 64-bit test can check it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -74,44 +74,6 @@ TEST(ProgramFile, CarriesTheIconAt32And16PixelsIn256Colours) {
         EXPECT_EQ(bitmap->biBitCount, 8);
     }
     FreeLibrary(program);
-}
-
-TEST(ProgramFile, CarriesItsVersionRecord) {
-    const std::wstring path = programPath();
-    DWORD handle = 0;
-    std::vector<BYTE> record(GetFileVersionInfoSizeW(path.c_str(), &handle));
-    ASSERT_FALSE(record.empty());
-    ASSERT_TRUE(
-        GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
-
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 1055u << 16);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 1055u << 16);
-
-    WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
-                               reinterpret_cast<void**>(&translation), &length));
-    EXPECT_EQ(translation[0], 0x0409);  // US English
-    EXPECT_EQ(translation[1], 1200);    // Unicode
-
-    const std::pair<const wchar_t*, const wchar_t*> strings[] = {
-        {L"FileVersion", L"1055.00"},
-        {L"ProductVersion", L"1055.00"},
-        {L"FileDescription", L"Bible verses displayed at random."},
-        {L"InternalName", L"Lumora"},
-        {L"OriginalFilename", L"Lumora.exe"},
-        {L"ProductName", L"Lum\u00D0ra"},
-    };
-    for (const auto& [name, expected] : strings) {
-        wchar_t* value = nullptr;
-        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
-        ASSERT_TRUE(
-            VerQueryValueW(record.data(), key.c_str(), reinterpret_cast<void**>(&value), &length));
-        EXPECT_STREQ(value, expected);
-    }
 }
 
 }  // namespace
