@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "viewer/random_source.h"
+#include "viewer/window_services.h"
 #include "window/form1.h"
 #include "window/form1_description.h"
-#include "viewer/window_services.h"
 
 namespace lumora {
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "window/win32/wide_text.h"
 #include "viewer/window_services.h"
+#include "window/win32/wide_text.h"
 
 namespace lumora {
 
