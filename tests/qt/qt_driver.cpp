@@ -105,10 +105,6 @@ class QtDriver final : public WindowDriver {
         return captions;
     }
     std::string LabelText() const override { return window_.label()->text().toStdString(); }
-    double LabelPoints() const override { return window_.label()->font().pointSizeF(); }
-    Rgb TextColour() const override {
-        return rgbOf(window_.label()->palette().color(QPalette::WindowText));
-    }
     Rgb BackgroundPixel() const override {
         const QImage client = window_.centralWidget()->grab().toImage();
         return rgbOf(client.pixelColor(client.width() - 2, client.height() - 2));

@@ -26,10 +26,8 @@ class FakeWindow : public WindowServices {
     std::string fileFailure;  // when set, appending fails with this reason
     std::string failingCall;  // the call that raises WindowFailure
     bool shown = false, ended = false;
-    // Geometry: the window system rounds the outer width to whole pixels.
-    int twipsPerPixel = 15, outerWidth = 0, frameWidth = 150, frameHeight = 720;
+    int outerWidth = 0;
     float outerHeight = 0;
-    std::int16_t labelWidth = 0, labelHeight = 0;
     bool recording = true;  // off to keep long runs light
 
     void SetTitle(const std::string& text) override { record("SetTitle", text), title = text; }
@@ -52,20 +50,14 @@ class FakeWindow : public WindowServices {
     }
     void SetEnabled(bool on) override { record("Timer.Enabled", on), timerEnabled = on; }
     void SetInterval(int ms) override { record("Timer.Interval", ms), timerInterval = ms; }
-    void SetOuterWidth(int twips) override {
-        record("SetOuterWidth", twips);
-        outerWidth = (twips + twipsPerPixel / 2) / twipsPerPixel * twipsPerPixel;
-    }
+    void SetOuterWidth(int twips) override { record("SetOuterWidth", twips), outerWidth = twips; }
     int OuterWidth() const override { return outerWidth; }
     void SetOuterHeight(float twips) override {
         record("SetOuterHeight", std::string()), outerHeight = twips;
     }
-    double ClientWidth() const override { return outerWidth - frameWidth; }
-    double ClientHeight() const override { return outerHeight - frameHeight; }
-    void SetLabelSize(std::int16_t width, std::int16_t height) override {
-        record("SetLabelSize", std::to_string(width) + "x" + std::to_string(height));
-        labelWidth = width, labelHeight = height;
-    }
+    double ClientWidth() const override { return outerWidth - 150; }
+    double ClientHeight() const override { return outerHeight - 720; }
+    void SetLabelSize(std::int16_t width, std::int16_t) override { record("SetLabelSize", width); }
     void AppendToFile(const std::string& name, const std::string& text) override {
         record("AppendToFile", name);
         if (!fileFailure.empty()) throw FileFailure(fileFailure);
@@ -97,7 +89,6 @@ class ScriptedRandom final : public RandomSource {
     std::deque<float> script;
     std::vector<float> arguments;
     int advances = 0;
-    int seeds = 0;
     std::uint64_t seedGiven = 0;
     bool keepArguments = false;
     bool failing = false;             // every draw fails, as an overflow would
@@ -108,7 +99,6 @@ class ScriptedRandom final : public RandomSource {
         seedGiven = seed;
         inner_.Seed(7);
         last_ = inner_.Draw(0);
-        ++seeds;
     }
     float Draw(float argument) override {
         if (failing) throw WindowFailure("Overflow");

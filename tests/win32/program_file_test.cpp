@@ -42,37 +42,11 @@ TEST(ProgramFile, IsA32BitWindowsGuiProgram) {
     EXPECT_EQ(readAt<std::uint16_t>(bytes, optional + 68), IMAGE_SUBSYSTEM_WINDOWS_GUI);
 }
 
-#pragma pack(push, 2)
-struct IconGroupEntry {
-    BYTE width, height, colours, reserved;
-    WORD planes, bitCount;
-    DWORD bytes;
-    WORD id;
-};
-#pragma pack(pop)
-
-TEST(ProgramFile, CarriesTheIconAt32And16PixelsIn256Colours) {
+TEST(ProgramFile, CarriesTheProgramsIcon) {
     HMODULE program = LoadLibraryExW(programPath().c_str(), nullptr, kAsData);
     ASSERT_NE(program, nullptr);
-    HRSRC group =
-        FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
-    ASSERT_NE(group, nullptr);
-    const auto* directory = static_cast<const WORD*>(LockResource(LoadResource(program, group)));
-    ASSERT_EQ(directory[2], 2);  // idCount
-    const auto* entries = reinterpret_cast<const IconGroupEntry*>(directory + 3);
-    const BYTE sizes[] = {32, 16};
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(entries[i].width, sizes[i]);
-        EXPECT_EQ(entries[i].height, sizes[i]);
-        EXPECT_EQ(entries[i].bitCount, 8);
-        HRSRC image = FindResourceW(program, MAKEINTRESOURCEW(entries[i].id),
-                                    MAKEINTRESOURCEW(3));  // RT_ICON
-        ASSERT_NE(image, nullptr);
-        const auto* bitmap =
-            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(program, image)));
-        EXPECT_EQ(bitmap->biWidth, sizes[i]);
-        EXPECT_EQ(bitmap->biBitCount, 8);
-    }
+    EXPECT_NE(FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)),  // RT_GROUP_ICON
+              nullptr);
     FreeLibrary(program);
 }
 

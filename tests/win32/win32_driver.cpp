@@ -143,8 +143,6 @@ class Win32Driver final : public WindowDriver {
         return captions;
     }
     std::string LabelText() const override { return window_.LabelText(); }
-    double LabelPoints() const override { return window_.LabelPoints(); }
-    Rgb TextColour() const override { return window_.LabelForeColor(); }
     Rgb BackgroundPixel() const override {
         UpdateWindow(hwnd());
         const PixelSize client = ClientPixels();

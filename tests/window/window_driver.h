@@ -57,8 +57,6 @@ class WindowDriver {
     virtual std::string Title() const = 0;
     virtual std::vector<std::string> MenuBarCaptions() const = 0;
     virtual std::string LabelText() const = 0;
-    virtual double LabelPoints() const = 0;
-    virtual Rgb TextColour() const = 0;
     // The colour painted in the client area's bottom-right corner.
     virtual Rgb BackgroundPixel() const = 0;
     virtual int DotsPerInch() const = 0;
