@@ -7,8 +7,8 @@ JOBS := $(shell nproc)
 # Set to 1 to take the path of a machine that cannot execute 32-bit programs.
 LUMORA_NO_32BIT ?=
 
-.PHONY: deps configure build test test-sanitized test-windows test-debian13 win32 win64 run \
-        screenshot package install bench clean
+.PHONY: deps configure build test test-sanitized test-windows test-debian13 test-package win32 \
+        win64 run screenshot package install bench clean
 
 deps:
 	@scripts/install-deps
@@ -19,7 +19,7 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build test-sanitized test-windows test-debian13
+test: build test-sanitized test-windows test-package test-debian13
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The core's tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -41,9 +41,19 @@ screenshot: build
 	@mkdir -p docs
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/lumora-screenshot docs/screenshot.png
 
-# A Debian package of the program, in build/package/.
-package: build
-	@cd $(BUILD_DIR) && cpack
+# The packages: the Debian package in build/package/, the Windows installer
+# and zip in build-win32/package/.
+package: build win32
+	@cd $(BUILD_DIR) && cpack >/dev/null
+	@ls $(BUILD_DIR)/package/*.deb $(WIN32_DIR)/package/*.msi $(WIN32_DIR)/package/*.zip
+
+# The Debian package as Debian checks it, then installed, started and removed
+# on this machine; test-debian13 does the same on Debian 13.
+test-package: package
+	@warnings=$$(lintian $(BUILD_DIR)/package/lumora_*.deb 2>&1 | grep -E '^[EW]: ' || true); \
+	    if [ -n "$$warnings" ]; then echo "$$warnings"; exit 1; fi; \
+	    echo "test-package: lintian reports no error and no warning"
+	@scripts/install-and-start-package $(BUILD_DIR)/package/lumora_*.deb
 
 install: build
 	@cmake --install $(BUILD_DIR)
