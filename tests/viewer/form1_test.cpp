@@ -83,43 +83,5 @@ TEST(Closing, EveryWayOutEndsOnceWithStatusZeroAndNothingRunsAfter) {
     }
 }
 
-TEST(Closing, UnloadingNeverRefuses) {
-    FakeWindow window;
-    ScriptedRandom random;
-    Form1 form{window, random, ""};
-    ASSERT_TRUE(form.Start());
-    std::int16_t cancel = 5;
-    form.Form_Unload(cancel);
-    EXPECT_EQ(cancel, 0);
-    EXPECT_TRUE(window.ended);
-}
-
-TEST(Failures, AFailingHandlerStopsTheTimerShowsWhyAndEndsWithStatusOne) {
-    EchoingWindow window;
-    ScriptedRandom random;
-    Form1 form{window, random, ""};
-    window.form = &form;
-    ASSERT_TRUE(form.Start());
-    form.Deliver([&] { form.viewer().mnu1S_Click(); });
-    window.calls.clear();
-    window.failingCall = "SetTitle";
-    form.Deliver([&] { form.viewer().Label1_Click(); });
-    EXPECT_EQ(window.calls,
-              (std::vector<std::string>{"Timer.Enabled(0)", "ShowFailure(SetTitle refused)",
-                                        "EndProgram(1)"}));
-    EXPECT_EQ(form.ExitStatus(), 1);
-}
-
-TEST(Failures, AFailingStartUpIsShownAndEndsWithStatusOneBeforeTheWindowIsSeen) {
-    FakeWindow window;
-    window.failingCall = "SetCaption";
-    ScriptedRandom random;
-    Form1 form{window, random, ""};
-    EXPECT_FALSE(form.Start());
-    EXPECT_FALSE(window.shown);
-    EXPECT_EQ(window.calls.back(), "EndProgram(1)");
-    EXPECT_EQ(form.ExitStatus(), 1);
-}
-
 }  // namespace
 }  // namespace lumora::testing

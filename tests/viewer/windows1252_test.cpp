@@ -6,42 +6,25 @@
 namespace lumora {
 namespace {
 
-std::string utf8Of(char32_t codePoint) {
-    std::string out;
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-    return out;
-}
-
-// The C library's own converter is the reference; what it cannot convert is "?".
-std::string referenceEncoding(iconv_t converter, std::string utf8) {
+// The C library's converter, whose failures read as "?".
+std::string convert(const char* to, const char* from, std::string text) {
+    iconv_t converter = iconv_open(to, from);
     char out[8] = {};
-    char* in = utf8.data();
-    char* to = out;
-    std::size_t inLeft = utf8.size(), outLeft = sizeof out;
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(converter, &in, &inLeft, &to, &outLeft) == static_cast<std::size_t>(-1)) return "?";
-    return std::string(out, to);
+    char *in = text.data(), *end = out;
+    std::size_t inLeft = text.size(), outLeft = sizeof out;
+    const bool failed = iconv(converter, &in, &inLeft, &end, &outLeft) == std::size_t(-1);
+    iconv_close(converter);
+    return failed ? "?" : std::string(out, end);
 }
 
 TEST(Windows1252, EncodesEveryCharacterOfTheBasicPlaneAsTheCLibraryDoes) {
-    iconv_t converter = iconv_open("WINDOWS-1252", "UTF-8");
-    ASSERT_NE(converter, reinterpret_cast<iconv_t>(-1));
     for (char32_t codePoint = 1; codePoint <= 0xFFFF; ++codePoint) {
         if (codePoint >= 0xD800 && codePoint <= 0xDFFF) continue;  // surrogates are no characters
-        const std::string utf8 = utf8Of(codePoint);
-        ASSERT_EQ(EncodeWindows1252(utf8), referenceEncoding(converter, utf8))
+        const std::string utf8 =
+            convert("UTF-8", "UTF-32LE", std::string(reinterpret_cast<const char*>(&codePoint), 4));
+        ASSERT_EQ(EncodeWindows1252(utf8), convert("WINDOWS-1252", "UTF-8", utf8))
             << "U+" << std::hex << static_cast<unsigned>(codePoint);
     }
-    iconv_close(converter);
 }
 
 TEST(Windows1252, MarksWhatItCannotReadWithAQuestionMark) {
@@ -50,7 +33,6 @@ TEST(Windows1252, MarksWhatItCannotReadWithAQuestionMark) {
     EXPECT_EQ(EncodeWindows1252("\x80"
                                 "b"),
               "?b");  // stray continuation byte
-    EXPECT_EQ(EncodeWindows1252(""), "");
 }
 
 }  // namespace
