@@ -1,6 +1,7 @@
 // The scenarios' driver for the Qt window, on Qt's offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -104,7 +105,11 @@ class QtDriver final : public WindowDriver {
             captions.push_back(action->text().toStdString());
         return captions;
     }
-    std::string LabelText() const override { return window_.label()->text().toStdString(); }
+    std::string LabelText() const override {
+        return QAccessible::queryAccessibleInterface(window_.label())
+            ->text(QAccessible::Name)
+            .toStdString();
+    }
     Rgb BackgroundPixel() const override {
         const QImage client = window_.centralWidget()->grab().toImage();
         return rgbOf(client.pixelColor(client.width() - 2, client.height() - 2));

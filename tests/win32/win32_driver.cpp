@@ -24,6 +24,16 @@ std::string textOf(HWND window) {
     return Narrow(text);
 }
 
+// The label's text at each name change the system reported, with the control.
+std::vector<std::pair<HWND, std::string>>& nameChanges() {
+    static std::vector<std::pair<HWND, std::string>> changes;
+    return changes;
+}
+
+void CALLBACK noteNameChange(HWINEVENTHOOK, DWORD, HWND control, LONG, LONG, DWORD, DWORD) {
+    nameChanges().emplace_back(control, textOf(control));
+}
+
 // The message box this thread shows, answered from inside its modal loop.
 BoxSeen& lastBox() {
     static BoxSeen seen;
@@ -63,13 +73,20 @@ void CALLBACK answerBox(HWND, UINT, UINT_PTR timer, DWORD) {
 
 class Win32Driver final : public WindowDriver {
   public:
-    explicit Win32Driver(RandomSource& random) : window_(random) {}
+    explicit Win32Driver(RandomSource& random)
+        : window_(random),
+          hook_(SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                noteNameChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {
+        nameChanges().clear();
+    }
     ~Win32Driver() override {
         if (other_) DestroyWindow(other_);
+        UnhookWinEvent(hook_);
     }
 
     FormWindow& window() override { return window_; }
     HWND hwnd() const { return window_.Window(); }
+    HWND label() const { return window_.Label().Window(); }
 
     bool Start() override {
         const bool started = window_.Start(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
@@ -142,13 +159,23 @@ class Win32Driver final : public WindowDriver {
         }
         return captions;
     }
-    std::string LabelText() const override { return window_.LabelText(); }
+    std::string LabelText() const override { return textOf(label()); }
+    // The label's texts that the name-change hook saw, oldest first; its
+    // reports arrive as this thread handles its messages.
+    std::vector<std::string> NameChanges() {
+        Wait(0);
+        std::vector<std::string> texts;
+        for (const auto& [control, text] : nameChanges())
+            if (control == label()) texts.push_back(text);
+        return texts;
+    }
+    // The label fills the client area, so its corner is the client area's.
     Rgb BackgroundPixel() const override {
-        UpdateWindow(hwnd());
-        const PixelSize client = ClientPixels();
-        HDC dc = GetDC(hwnd());
-        const COLORREF pixel = GetPixel(dc, client.width - 2, client.height - 2);
-        ReleaseDC(hwnd(), dc);
+        UpdateWindow(label());
+        const RECT area = window_.Label().Rect();
+        HDC dc = GetDC(label());
+        const COLORREF pixel = GetPixel(dc, area.right - area.left - 2, area.bottom - area.top - 2);
+        ReleaseDC(label(), dc);
         return static_cast<Rgb>(GetRValue(pixel) << 16 | GetGValue(pixel) << 8 | GetBValue(pixel));
     }
     int DotsPerInch() const override {
@@ -168,8 +195,8 @@ class Win32Driver final : public WindowDriver {
         return {client.right, client.bottom};
     }
     PixelRect LabelPixels() const override {
-        const RECT label = window_.LabelRect();
-        return {label.left, label.top, label.right, label.bottom};
+        const RECT area = window_.Label().Rect();
+        return {area.left, area.top, area.right, area.bottom};
     }
     bool Resizable() const override {
         return GetWindowLongW(hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX);
@@ -178,8 +205,8 @@ class Win32Driver final : public WindowDriver {
   private:
     // Sends the mouse messages at the label's middle.
     void send(std::initializer_list<UINT> messages) {
-        const RECT label = window_.LabelRect();
-        const LPARAM middle = MAKELPARAM(label.right / 2, label.bottom / 2);
+        const RECT area = window_.Label().Rect();
+        const LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
         for (UINT message : messages)
             SendMessageW(hwnd(), message,
                          message == WM_LBUTTONUP || message == WM_RBUTTONUP ? 0 : MK_LBUTTON,
@@ -187,8 +214,25 @@ class Win32Driver final : public WindowDriver {
     }
 
     Win32MainWindow window_;
+    HWINEVENTHOOK hook_;
     HWND other_ = nullptr;
 };
+
+TEST(Win32Accessibility, EveryNewPassageRaisesTheLabelsNameChange) {
+    ScriptedRandom random;
+    Win32Driver driver(random);
+    ASSERT_TRUE(driver.Start());
+    const auto expectNameChanged = [&](const char* after) {
+        const std::vector<std::string> names = driver.NameChanges();
+        ASSERT_FALSE(names.empty()) << after;
+        EXPECT_EQ(names.back(), driver.LabelText()) << after;
+    };
+    expectNameChanged("start-up");
+    driver.Press(Key::Space, 0);
+    expectNameChanged("a key");
+    driver.Choose("mnuPrev");
+    expectNameChanged("Previous");
+}
 
 TEST(Win32Closing, TheSessionsEndEndsTheProgramWithStatusZero) {
     ScriptedRandom random;

@@ -1,5 +1,6 @@
 #include "window/qt/main_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -108,7 +109,27 @@ void MainWindow::SetTitle(const std::string& title) {
 }
 
 void MainWindow::ShowCaption(std::string_view caption) {
-    label_->setText(fromUtf8(caption));
+    label_->setText(fromUtf8(caption));  // raises the change of the label's accessible name
+    announceWhenIdle();
+}
+
+// Screen readers speak a name change only on the focused object, which the
+// label never is, but speak an announcement from anywhere. It waits until the
+// handler has returned, so that SPIN is announced once, where it stops.
+void MainWindow::announceWhenIdle() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (announcementDue_) return;
+    announcementDue_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            announcementDue_ = false;
+            QAccessibleAnnouncementEvent announcement(label_, label_->text());
+            announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+            QAccessible::updateAccessibility(&announcement);
+        },
+        Qt::QueuedConnection);
+#endif
 }
 
 void MainWindow::ApplyFont(double points) {

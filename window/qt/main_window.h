@@ -58,11 +58,13 @@ class MainWindow final : public QMainWindow, public FormWindow {
     void createTimer();
     QMargins frameMargins() const;
     void settleFrame();
+    void announceWhenIdle();
 
     VerseLabel* label_ = nullptr;
     QTimer timer1_;
     PixelSize outer_;       // the outer size asked for, frame included
     QMargins marginsUsed_;  // the frame it was realised with
+    bool announcementDue_ = false;
 };
 
 }  // namespace lumora

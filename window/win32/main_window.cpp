@@ -9,7 +9,8 @@
 namespace lumora {
 namespace {
 
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // fixed frame
+// A fixed frame; the label's control paints itself.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 COLORREF toColorRef(Rgb colour) {
     return RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
@@ -40,7 +41,6 @@ Win32MainWindow::Win32MainWindow(RandomSource& random)
 
 Win32MainWindow::~Win32MainWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
-    if (label_.font) DeleteObject(label_.font);
 }
 
 bool Win32MainWindow::Start(HINSTANCE instance, int showCommand) {
@@ -73,13 +73,12 @@ void Win32MainWindow::create(HINSTANCE instance) {
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kStyle, TRUE, 0);
     const PixelRect label = DesignLabelRect();
-    label_.rect = {label.left, label.top, label.right, label.bottom};
-    label_.fore = toColorRef(LabelForeColor());
-    label_.back = toColorRef(LabelBackColor());
     ApplyFont(LabelPoints());
+    ApplyColours(LabelForeColor(), LabelBackColor());
     if (!CreateWindowExW(0, kClassName, Widen(form1::kDesignTitle).c_str(), kStyle, CW_USEDEFAULT,
                          CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                         createMenuBar(), instance, this))
+                         createMenuBar(), instance, this) ||
+        !label_.Create(hwnd_, {label.left, label.top, label.right, label.bottom}))
         throw WindowFailure(SystemErrorText(GetLastError()));
     StartDescribedTimer();
 }
@@ -113,10 +112,10 @@ UINT Win32MainWindow::CommandId(std::string_view name) const {
 LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            paint();
+            paintAroundLabel();
             return 0;
         case WM_ERASEBKGND:
-            return 1;  // WM_PAINT fills the whole client area
+            return 1;  // WM_PAINT fills what the label leaves
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 && LOWORD(wParam) >= kFirstCommandId &&
                 LOWORD(wParam) < kFirstCommandId + commands_.size()) {
@@ -156,19 +155,21 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void Win32MainWindow::paint() {
+// The label's background fills the client area wherever the label is not.
+void Win32MainWindow::paintAroundLabel() {
     PAINTSTRUCT paintStruct;
     HDC target = BeginPaint(hwnd_, &paintStruct);
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    PaintLabel(target, client, label_);
+    HBRUSH background = CreateSolidBrush(label_.Background());
+    FillRect(target, &paintStruct.rcPaint, background);
+    DeleteObject(background);
     EndPaint(hwnd_, &paintStruct);
 }
 
 // The label holds the pointer from a press on it until the release.
 void Win32MainWindow::onLeftButton(LeftButton event, LPARAM lParam) {
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (OnLeftButton(event, PtInRect(&label_.rect, at)))
+    const RECT label = label_.Rect();
+    if (OnLeftButton(event, PtInRect(&label, at)))
         SetCapture(hwnd_);
     else if (GetCapture() == hwnd_)
         ReleaseCapture();
@@ -182,8 +183,7 @@ void Win32MainWindow::SetTitle(const std::string& title) {
 }
 
 void Win32MainWindow::ShowCaption(std::string_view caption) {
-    label_.text = Widen(caption);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    label_.SetText(Widen(caption));
 }
 
 void Win32MainWindow::ApplyFont(double points) {
@@ -192,20 +192,16 @@ void Win32MainWindow::ApplyFont(double points) {
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_SWISS, Widen(form1::kLabelFont.face).c_str());
     if (!font) throw WindowFailure("The label's font could not be created");
-    if (label_.font) DeleteObject(label_.font);
-    label_.font = font;
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);  // none yet while the window is made
+    label_.SetFont(font);
 }
 
 void Win32MainWindow::ApplyColours(Rgb fore, Rgb back) {
-    label_.fore = toColorRef(fore);
-    label_.back = toColorRef(back);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    label_.SetColours(toColorRef(fore), toColorRef(back));
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Win32MainWindow::RefreshLabel() {
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    UpdateWindow(hwnd_);  // paints now, delivering nothing else
+    UpdateWindow(label_.Window());  // paints now, delivering nothing else
 }
 
 void Win32MainWindow::Beep() {
@@ -251,9 +247,7 @@ PixelSize Win32MainWindow::ClientSize() const {
 }
 
 void Win32MainWindow::ResizeLabel(PixelSize size) {
-    label_.rect.right = label_.rect.left + size.width;
-    label_.rect.bottom = label_.rect.top + size.height;
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    label_.Resize(size.width, size.height);
 }
 
 PixelRect Win32MainWindow::AvailableArea() const {

@@ -9,13 +9,13 @@
 #include "window/form1_description.h"
 #include "window/form_window.h"
 #include "window/win32/base_window.h"
-#include "window/win32/label_painting.h"
+#include "window/win32/verse_label_control.h"
 
 namespace lumora {
 
-// Form1 on the Win32 API: a top-level window whose client area is the label,
-// with the menu bar built from the window's description. The message switch
-// only hands messages on.
+// Form1 on the Win32 API: a top-level window whose client area the label's
+// static control fills, with the menu bar built from the window's description.
+// The message switch only hands messages on.
 class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWindow {
   public:
     static constexpr wchar_t kClassName[] = L"LumoraForm1";
@@ -31,8 +31,8 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
     // start-up failed and the program has ended.
     bool Start(HINSTANCE instance, int showCommand);
 
-    // Where the label is, in client pixels, for tests.
-    RECT LabelRect() const { return label_.rect; }
+    // The label's control, which screen readers read, for tests.
+    const VerseLabelControl& Label() const { return label_; }
     // The command id of a menu element of the description, such as "mnuSpin".
     UINT CommandId(std::string_view name) const;
 
@@ -67,12 +67,12 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
 
     void create(HINSTANCE instance);
     HMENU createMenuBar();
-    void paint();
+    void paintAroundLabel();
     void onLeftButton(LeftButton event, LPARAM lParam);
 
     std::vector<form1::Handler> commands_;  // by command id - kFirstCommandId
     std::vector<std::string_view> commandNames_;
-    LabelLook label_;
+    VerseLabelControl label_;
     int dpi_ = 96;
     int showCommand_ = SW_SHOWNORMAL;
 };

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace lumora {
+
+// Label1: a static text control whose window text is always the passage shown,
+// so that the system's accessibility proxy reads it to screen readers. The
+// painting is its own: the text broken at word boundaries, each line centred,
+// from the top, cut off at the bottom, drawn off screen first so that SPIN's
+// repaints do not flicker. Like any static control without SS_NOTIFY it lets
+// the mouse through to the main window.
+class VerseLabelControl {
+  public:
+    VerseLabelControl() = default;
+    ~VerseLabelControl();
+    VerseLabelControl(const VerseLabelControl&) = delete;
+    VerseLabelControl& operator=(const VerseLabelControl&) = delete;
+
+    // Creates the control at `rect` of the parent's client area; false when
+    // the system refused.
+    bool Create(HWND parent, const RECT& rect);
+    HWND Window() const { return hwnd_; }
+    // Where it is, in the parent's client pixels.
+    RECT Rect() const;
+
+    // Shows `text` and tells assistive technology that the label's name changed.
+    void SetText(const std::wstring& text);
+    std::wstring Text() const;
+    // The label takes `font` over and deletes it once replaced.
+    void SetFont(HFONT font);
+    void SetColours(COLORREF fore, COLORREF back);
+    COLORREF Background() const { return back_; }
+    void Resize(int width, int height);
+
+  private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void paint();
+
+    HWND hwnd_ = nullptr;
+    WNDPROC staticProc_ = nullptr;
+    HFONT font_ = nullptr;
+    COLORREF fore_ = 0, back_ = 0;
+};
+
+}  // namespace lumora
