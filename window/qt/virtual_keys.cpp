@@ -1,7 +1,9 @@
 #include "window/qt/virtual_keys.h"
 
 #include <QKeyEvent>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace lumora {
 namespace {
@@ -71,10 +73,26 @@ const std::unordered_map<int, std::int16_t>& namedKeys() {
     return keys;
 }
 
+// The letter or digit at an X keyboard's key on the US layout, by the key's
+// code (the evdev code plus 8, on X11 and Wayland alike); 0 elsewhere.
+char usLayoutCharacterAt(quint32 keyCode) {
+    static constexpr std::pair<quint32, std::string_view> kRows[] = {
+        {10, "1234567890"}, {24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    for (const auto& [first, row] : kRows)
+        if (keyCode >= first && keyCode < first + row.size()) return row[keyCode - first];
+    return 0;
+}
+
 }  // namespace
 
 std::int16_t VirtualKeyCode(const QKeyEvent& event) {
     const int key = event.key();
+    // A letter other than A to Z (a Cyrillic, Greek or accented one) acts by the
+    // key's place on a US keyboard, as Windows gives it that place's code.
+    if ((key < Qt::Key_A || key > Qt::Key_Z) && key <= 0xFFFF &&
+        QChar(static_cast<char16_t>(key)).isLetter()) {
+        if (const char place = usLayoutCharacterAt(event.nativeScanCode())) return place;
+    }
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
     if (keypad && key >= Qt::Key_0 && key <= Qt::Key_9) return 96 + (key - Qt::Key_0);
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
