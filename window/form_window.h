@@ -36,13 +36,10 @@ class FormWindow : public WindowServices {
 
     Form1& form() { return form_; }
 
-    // What the label shows and the timer's settings, as last set.
-    const std::string& LabelText() const { return caption_; }
+    // The label's font size and colours, as last set.
     double LabelPoints() const { return points_; }
     Rgb LabelForeColor() const { return fore_; }
     Rgb LabelBackColor() const { return back_; }
-    bool TimerEnabled() const { return timerEnabled_; }
-    int TimerInterval() const { return timerInterval_; }
 
     // Events.
     void OnCommand(form1::Handler handler);
