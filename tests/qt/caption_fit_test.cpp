@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include "catalogue/verse_catalogue.h"
 
-#include "tests/viewer/fake_window.h"
+#include "tests/viewer/scripted_random.h"
 #include "window/qt/label_font.h"
 #include "window/qt/main_window.h"
 #include "window/qt/verse_label.h"

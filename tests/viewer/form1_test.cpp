@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tests/viewer/fake_window.h"
-#include "window/form1.h"
 
 namespace lumora::testing {
 namespace {
@@ -14,72 +15,66 @@ TEST(FormLoad, SizesAGoldenRectangleAndALabelInWholeTwips) {
     EXPECT_THROW(LabelTwips(40000), WindowFailure);
 }
 
-TEST(FormLoad, StopsTheTimerFirstChoosesWhiteOnBlackAndShowsTheWindowLast) {
-    FakeWindow window;
+// At 120 DPI a pixel is 12 twips: 10000 twips are 833.3 pixels, realised as 833.
+TEST(FormLoad, StartsStoppedInWhiteOnBlackInWholePixelsAndShowsTheVerseCentred) {
     ScriptedRandom random;
-    Form1 form{window, random, ""};
-    ASSERT_TRUE(form.Start());
-    const ViewerState& state = form.viewer().state();
-    EXPECT_EQ(window.calls.front(), "Timer.Enabled(0)");
-    EXPECT_EQ(window.calls.back(), "ShowForm");
+    FakeWindow window{random};
+    window.dpi = 120;
+    ASSERT_TRUE(window.form().Start());
+    const ViewerState& state = window.form().viewer().state();
+    EXPECT_EQ(window.ticks, std::vector<int>{0});
     EXPECT_EQ(state.WhiteBlackMode, -1);
     EXPECT_FALSE(state.ColorMode || state.BlackWhiteMode);
     EXPECT_EQ(state.CurrentVerse, window.caption);
     EXPECT_EQ(state.PreviousVerse, "");
     EXPECT_EQ(state.SpinCount, 0);
+    EXPECT_EQ(window.OuterWidth(), 9996);
+    const int height = static_cast<int>(std::lround(GoldenHeight(9996) / 12));
+    EXPECT_EQ(window.outer.height, height);
+    EXPECT_EQ(window.label.width, 833 - 2);
+    EXPECT_EQ(window.label.height, height - 46);
+    EXPECT_EQ(window.shownAt, std::make_pair((1280 - 833) / 2, (800 - height) / 2));
 }
 
 TEST(FormLoad, StartUpsAMomentApartSeedUnrelatedSequences) {
-    FakeWindow firstWindow, secondWindow;
     ScriptedRandom first, second;
-    Form1 firstForm{firstWindow, first, ""}, secondForm{secondWindow, second, ""};
-    ASSERT_TRUE(firstForm.Start());
-    ASSERT_TRUE(secondForm.Start());
+    FakeWindow firstWindow{first}, secondWindow{second};
+    ASSERT_TRUE(firstWindow.form().Start());
+    ASSERT_TRUE(secondWindow.form().Start());
     EXPECT_NE(first.seedGiven, second.seedGiven);
     SplitMixRandom firstDraws{first.seedGiven}, secondDraws{second.seedGiven};
     EXPECT_NE(firstDraws.Draw(1), secondDraws.Draw(1));
 }
 
-// A window whose toolkit raises its own closing events while the program
-// ends, as Qt 6.5 and later do from inside exit() and as closing the windows does.
-class EchoingWindow : public FakeWindow {
-  public:
-    Form1* form = nullptr;
-    void EndProgram(int exitStatus) override {
-        FakeWindow::EndProgram(exitStatus);
-        form->Terminated();
-        form->CloseRequested();
-        form->UnloadAndEnd();
-        form->Deliver([this] { form->viewer().Label1_Click(); });
-    }
-};
-
-struct ClosingCase {
-    const char* wayOut;
-    void (*close)(Form1&);
-};
-
+// The toolkit raises its own closing events while the program ends, as Qt 6.5
+// and later do from inside exit() and as closing the windows does.
 TEST(Closing, EveryWayOutEndsOnceWithStatusZeroAndNothingRunsAfter) {
-    const ClosingCase cases[] = {
+    const std::pair<const char*, void (*)(Form1&)> waysOut[] = {
         {"Exit", [](Form1& form) { form.Deliver([&] { form.viewer().mnuExit_Click(); }); }},
         {"Esc", [](Form1& form) { form.Deliver([&] { form.viewer().Form_KeyDown(27, 0); }); }},
         {"close request", [](Form1& form) { form.CloseRequested(); }},
         {"quit signal", [](Form1& form) { form.Terminated(); }},
         {"deactivation", [](Form1& form) { form.Deactivated(); }},
     };
-    for (const ClosingCase& way : cases) {
-        EchoingWindow window;
+    for (const auto& [name, close] : waysOut) {
         ScriptedRandom random;
-        Form1 form{window, random, ""};
-        window.form = &form;
+        FakeWindow window{random};
+        Form1& form = window.form();
+        window.onEnd = [&] {
+            form.Terminated();
+            form.CloseRequested();
+            form.UnloadAndEnd();
+            form.Deliver([&] { form.viewer().Label1_Click(); });
+        };
         ASSERT_TRUE(form.Start());
-        window.calls.clear();
-        way.close(form);
-        EXPECT_EQ(window.calls, std::vector<std::string>{"EndProgram(0)"}) << way.wayOut;
-        EXPECT_EQ(form.ExitStatus(), 0);
+        const int advances = random.advances;
+        close(form);
+        EXPECT_EQ(window.ends, 1) << name;
         form.UnloadAndEnd();
         form.CloseRequested();
-        EXPECT_EQ(window.calls.size(), 1u) << way.wayOut;
+        EXPECT_EQ(window.ends, 1) << name;
+        EXPECT_EQ(form.ExitStatus(), 0) << name;
+        EXPECT_EQ(random.advances, advances) << name;
     }
 }
 

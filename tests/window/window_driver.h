@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/viewer/fake_window.h"
+#include "tests/viewer/scripted_random.h"
 #include "window/form_window.h"
 
 namespace lumora::testing {
