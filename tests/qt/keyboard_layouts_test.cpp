@@ -35,10 +35,16 @@ TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKe
     ASSERT_TRUE(QTest::qWaitForWindowActive(&target));
     const KeyOnLayout keys[] = {
         // Russian: the keys where a US keyboard has B, N, V, S, C, X and Z.
-        {"ru", 56, 'B'}, {"ru", 57, 'N'}, {"ru", 55, 'V'}, {"ru", 39, 'S'}, {"ru", 54, 'C'},
-        {"ru", 53, 'X'}, {"ru", 52, 'Z'},
+        {"ru", 56, 'B'},
+        {"ru", 57, 'N'},
+        {"ru", 55, 'V'},
+        {"ru", 39, 'S'},
+        {"ru", 54, 'C'},
+        {"ru", 53, 'X'},
+        {"ru", 52, 'Z'},
         // French: Z is printed where a US keyboard has W, and W where it has Z.
-        {"fr", 25, 'Z'}, {"fr", 52, 'W'},
+        {"fr", 25, 'Z'},
+        {"fr", 52, 'W'},
     };
     for (const auto& [layout, keyCode, actsAs] : keys) {
         ASSERT_EQ(QProcess::execute("setxkbmap", {layout}), 0);

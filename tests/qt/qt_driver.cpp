@@ -84,6 +84,8 @@ class QtDriver final : public WindowDriver {
         QTest::keyClick(menu, Qt::Key_Return);
     }
     void CloseFromTitleBar() override { window_.close(); }
+    // The session manager has the application quit.
+    void EndSession() override { QCoreApplication::quit(); }
     void Minimise() override { window_.showMinimized(); }
     void ActivateAnotherWindowOfTheProgram() override {
         window_.activateWindow();

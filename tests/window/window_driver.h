@@ -47,6 +47,8 @@ class WindowDriver {
     // Chooses a menu element of the window, such as "mnuSpin", from its menu bar.
     virtual void Choose(const char* name) = 0;
     virtual void CloseFromTitleBar() = 0;
+    // The desktop session ends, as the platform tells a program of it.
+    virtual void EndSession() = 0;
     virtual void Minimise() = 0;
     virtual void ActivateAnotherWindowOfTheProgram() = 0;
     // Answers the next message box with OK, `afterMs` after it may open.
@@ -56,7 +58,7 @@ class WindowDriver {
     virtual bool Visible() const = 0;
     virtual std::string Title() const = 0;
     virtual std::vector<std::string> MenuBarCaptions() const = 0;
-    // The label's text as assistive technology reads it.
+    // The label's text as assistive technology has it.
     virtual std::string LabelText() const = 0;
     // The colour painted in the client area's bottom-right corner.
     virtual Rgb BackgroundPixel() const = 0;

@@ -203,6 +203,7 @@ TEST(WindowClosing, EveryWayOutEndsTheProgramWithStatusZero) {
         {"Esc", [](WindowDriver& driver) { driver.Press(Key::Escape); }},
         {"Exit", [](WindowDriver& driver) { driver.Choose("mnuExit"); }},
         {"title bar", [](WindowDriver& driver) { driver.CloseFromTitleBar(); }},
+        {"session end", [](WindowDriver& driver) { driver.EndSession(); }},
         {"own window", [](WindowDriver& driver) { driver.ActivateAnotherWindowOfTheProgram(); }},
     };
     for (const auto& [name, close] : waysOut) {
