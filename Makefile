@@ -25,7 +25,7 @@ test: build test-sanitized test-windows test-package test-debian13
 # The core's tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitized: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON -DLUMORA_BENCH=OFF -DLUMORA_QT=OFF >/dev/null
-	@cmake --build $(ASAN_DIR) -j $(JOBS) --target catalogue_tests viewer_tests
+	@cmake --build $(ASAN_DIR) -j $(JOBS) --target lumora-catalogue viewer_tests
 	@ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS) -L core
 
 # The program in a window on this desktop.

@@ -1,4 +1,4 @@
-// Prints the verse table for review and for the fidelity check:
+// Prints the verse table for review and for its test:
 // "N<TAB>SIZE<TAB>CAPTION" for rows 1 to 1100 (SIZE empty where the row has
 // none), then "fallback<TAB>22<TAB>CAPTION". Output is UTF-8.
 #include <cstdint>

@@ -50,6 +50,11 @@ TEST(Draws, MapToIndexesAndColourIndexesOverTheirWholeRange) {
     for (auto [v, expected] : colours) EXPECT_EQ(ColorIndexFromDraw(v), expected) << v;
 }
 
+TEST(LookupVerse, IndexesOutsideTheTableGiveTheFallback) {
+    for (int index : {-32768, -1, 0, 1101, 1102, 32767})
+        EXPECT_EQ(&LookupVerse(static_cast<std::int16_t>(index)), &FallbackEntry()) << index;
+}
+
 TEST_F(ShowNextVerse, SizesStartAt18PointsAndIndexesPastTheTableShowTheFallbackAt22) {
     const std::pair<int, double> shows[] = {{11, 16}, {5, 18}, {1101, 22}, {5, 18}, {1102, 22}};
     for (auto [index, points] : shows) {
