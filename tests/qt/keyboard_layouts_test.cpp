@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "window/qt/virtual_keys.h"
@@ -22,36 +24,24 @@ class KeyTarget final : public QWidget {
     void keyPressEvent(QKeyEvent* event) override { codes.push_back(VirtualKeyCode(*event)); }
 };
 
-struct KeyOnLayout {
-    const char* layout;
-    int keyCode;
-    char actsAs;
-};
-
 TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKeyboard) {
     KeyTarget target;
     target.show();
     target.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&target));
-    const KeyOnLayout keys[] = {
-        // Russian: the keys where a US keyboard has B, N, V, S, C, X and Z.
-        {"ru", 56, 'B'},
-        {"ru", 57, 'N'},
-        {"ru", 55, 'V'},
-        {"ru", 39, 'S'},
-        {"ru", 54, 'C'},
-        {"ru", 53, 'X'},
-        {"ru", 52, 'Z'},
-        // French: Z is printed where a US keyboard has W, and W where it has Z.
-        {"fr", 25, 'Z'},
-        {"fr", 52, 'W'},
-    };
-    for (const auto& [layout, keyCode, actsAs] : keys) {
+    // Russian: the keys where a US keyboard has B, N, V, S, C, X and Z.
+    // French: Z is printed where a US keyboard has W, and W where it has Z.
+    const std::tuple<const char*, std::vector<int>, std::string> layouts[] = {
+        {"ru", {56, 57, 55, 39, 54, 53, 52}, "BNVSCXZ"}, {"fr", {25, 52}, "ZW"}};
+    for (const auto& [layout, keyCodes, actsAs] : layouts) {
         ASSERT_EQ(QProcess::execute("setxkbmap", {layout}), 0);
-        target.codes.clear();
-        ASSERT_EQ(QProcess::execute("xdotool", {"key", QString::number(keyCode)}), 0);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !target.codes.empty(); }, 2000));
-        EXPECT_EQ(target.codes, std::vector<std::int16_t>{actsAs}) << layout << " key " << keyCode;
+        for (std::size_t key = 0; key < keyCodes.size(); ++key) {
+            target.codes.clear();
+            ASSERT_EQ(QProcess::execute("xdotool", {"key", QString::number(keyCodes[key])}), 0);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !target.codes.empty(); }, 2000));
+            EXPECT_EQ(target.codes, std::vector<std::int16_t>{actsAs[key]})
+                << layout << " key " << keyCodes[key];
+        }
     }
     QProcess::execute("setxkbmap", {"us"});
 }

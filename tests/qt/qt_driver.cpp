@@ -27,10 +27,6 @@ Qt::Key qtKey(Key key) {
     return kQtKeys[static_cast<int>(key)];
 }
 
-Rgb rgbOf(const QColor& colour) {
-    return colour.rgb() & 0xFFFFFF;
-}
-
 class QtDriver final : public WindowDriver {
   public:
     explicit QtDriver(RandomSource& random) : window_(random) {}
@@ -114,7 +110,7 @@ class QtDriver final : public WindowDriver {
     }
     Rgb BackgroundPixel() const override {
         const QImage client = window_.centralWidget()->grab().toImage();
-        return rgbOf(client.pixelColor(client.width() - 2, client.height() - 2));
+        return client.pixel(client.width() - 2, client.height() - 2) & 0xFFFFFF;
     }
     int DotsPerInch() const override { return window_.logicalDpiX(); }
     PixelSize OuterPixels() const override {

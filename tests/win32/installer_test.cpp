@@ -27,20 +27,10 @@ bool exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-DWORD msiexec(const wchar_t* action, const std::wstring& package) {
-    std::wstring command = L"msiexec " + std::wstring(action) + L" \"" + package + L"\" /qn";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return GetLastError();
-    WaitForSingleObject(process.hProcess, 120000);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+// Installs, or with "REMOVE=ALL" uninstalls, as msiexec does with no user interface.
+UINT install(const wchar_t* package, const wchar_t* properties = L"") {
+    MsiSetInternalUI(INSTALLUILEVEL_NONE, nullptr);
+    return MsiInstallProductW(environment(package).c_str(), properties);
 }
 
 // Every installed product named Lumora: its version, and the icon that Add/Remove
@@ -49,15 +39,13 @@ std::vector<std::wstring> installedVersions(std::wstring* icon = nullptr) {
     std::vector<std::wstring> versions;
     wchar_t product[39];
     for (DWORD i = 0; MsiEnumProductsW(i, product) == ERROR_SUCCESS; ++i) {
-        wchar_t name[64] = {}, version[32] = {};
-        DWORD nameSize = 64, versionSize = 32;
+        wchar_t name[64] = {}, version[32] = {}, shown[MAX_PATH] = {};
+        DWORD nameSize = 64, versionSize = 32, shownSize = MAX_PATH;
         MsiGetProductInfoW(product, INSTALLPROPERTY_INSTALLEDPRODUCTNAME, name, &nameSize);
         MsiGetProductInfoW(product, INSTALLPROPERTY_VERSIONSTRING, version, &versionSize);
+        MsiGetProductInfoW(product, INSTALLPROPERTY_PRODUCTICON, shown, &shownSize);
         if (std::wstring(name) != L"Lumora") continue;
         versions.push_back(version);
-        wchar_t shown[MAX_PATH] = {};
-        DWORD shownSize = MAX_PATH;
-        MsiGetProductInfoW(product, INSTALLPROPERTY_PRODUCTICON, shown, &shownSize);
         if (icon) *icon = shown;
     }
     return versions;
@@ -89,19 +77,19 @@ TEST(Installer, ReplacesAnOlderVersionPutsTheShortcutInTheStartMenuAndUninstalls
     const std::wstring shortcuts[] = {folder(CSIDL_COMMON_PROGRAMS) + L"\\Lumora.lnk",
                                       folder(CSIDL_PROGRAMS) + L"\\Lumora.lnk"};
 
-    ASSERT_EQ(msiexec(L"/i", environment(L"LUMORA_OLDER_INSTALLER")), 0u);
+    ASSERT_EQ(install(L"LUMORA_OLDER_INSTALLER"), 0u);
     ASSERT_EQ(installedVersions(), std::vector<std::wstring>{L"1054.0.0"});
-    ASSERT_EQ(msiexec(L"/i", environment(L"LUMORA_INSTALLER")), 0u);
+    ASSERT_EQ(install(L"LUMORA_INSTALLER"), 0u);
     std::wstring icon;
     EXPECT_EQ(installedVersions(&icon), std::vector<std::wstring>{L"1055.0.0"});
     EXPECT_TRUE(exists(icon)) << "Add/Remove Programs shows no icon";
     EXPECT_TRUE(exists(program));
-    const std::wstring& shortcut = exists(shortcuts[0]) ? shortcuts[0] : shortcuts[1];
-    const auto [target, workingFolder] = readShortcut(shortcut);
+    const auto [target, workingFolder] =
+        readShortcut(exists(shortcuts[0]) ? shortcuts[0] : shortcuts[1]);
     EXPECT_EQ(CompareStringOrdinal(target.c_str(), -1, program.c_str(), -1, TRUE), CSTR_EQUAL);
     EXPECT_EQ(workingFolder, folder(CSIDL_PERSONAL) + L"\\");
 
-    ASSERT_EQ(msiexec(L"/x", environment(L"LUMORA_INSTALLER")), 0u);
+    ASSERT_EQ(install(L"LUMORA_INSTALLER", L"REMOVE=ALL"), 0u);
     EXPECT_TRUE(installedVersions().empty());
     EXPECT_FALSE(exists(program));
     EXPECT_FALSE(exists(shortcuts[0]) || exists(shortcuts[1]));
