@@ -58,7 +58,7 @@ class WindowDriver {
     virtual bool Visible() const = 0;
     virtual std::string Title() const = 0;
     virtual std::vector<std::string> MenuBarCaptions() const = 0;
-    // The label's text as assistive technology has it.
+    // The label's text as assistive technology reads it.
     virtual std::string LabelText() const = 0;
     // The colour painted in the client area's bottom-right corner.
     virtual Rgb BackgroundPixel() const = 0;
