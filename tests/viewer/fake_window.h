@@ -21,7 +21,7 @@ class FakeWindow final : public FormWindow {
     explicit FakeWindow(RandomSource& random) : FormWindow(random, "Written in C++ for tests") {}
 
     std::string title, caption;
-    std::vector<std::string> repaints;                          // the caption at each
+    std::vector<std::string> repaints;                          // the caption at each repaint
     std::vector<std::pair<std::string, std::string>> messages;  // prompt, title
     std::map<std::string, std::string> files;
     std::string fileFailure;    // when set, appending fails with this reason

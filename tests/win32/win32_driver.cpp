@@ -16,6 +16,10 @@ constexpr WPARAM kVirtualKeys[] = {'A',       'B',     'C',       'N',       'S'
                                    'V',       'X',     '1',       VK_SPACE,  VK_TAB,
                                    VK_RETURN, VK_BACK, VK_ESCAPE, VK_DELETE, VK_F1};
 
+WPARAM virtualKey(Key key) {
+    return kVirtualKeys[static_cast<int>(key)];
+}
+
 std::string textOf(HWND window) {
     wchar_t text[2048] = {};
     GetWindowTextW(window, text, 2048);
@@ -100,13 +104,11 @@ class Win32Driver final : public WindowDriver {
         keys[VK_SHIFT] = modifiers & kShift ? 0x80 : 0;
         keys[VK_CONTROL] = modifiers & kControl ? 0x80 : 0;
         SetKeyboardState(keys);
-        SendMessageW(hwnd(), WM_KEYDOWN, kVirtualKeys[static_cast<int>(key)], 1);
+        SendMessageW(hwnd(), WM_KEYDOWN, virtualKey(key), 1);
         keys[VK_SHIFT] = keys[VK_CONTROL] = 0;
         SetKeyboardState(keys);
     }
-    void Queue(Key key) override {
-        PostMessageW(hwnd(), WM_KEYDOWN, kVirtualKeys[static_cast<int>(key)], 1);
-    }
+    void Queue(Key key) override { PostMessageW(hwnd(), WM_KEYDOWN, virtualKey(key), 1); }
     void Click() override { send({WM_LBUTTONDOWN, WM_LBUTTONUP}); }
     void DoubleClick() override {
         send({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
