@@ -31,8 +31,7 @@ class FakeWindow final : public FormWindow {
     std::function<void()> onEnd;
     double dpi = 96;
     PixelSize outer{661, 366}, frame{2, 46}, label;
-    PixelRect area{0, 0, 1280, 800};
-    std::pair<int, int> shownAt{-1, -1};
+    std::pair<int, int> shownAt;
 
     void SetTitle(const std::string& text) override { title = text; }
     void RefreshLabel() override { repaints.push_back(caption); }
@@ -66,7 +65,7 @@ class FakeWindow final : public FormWindow {
         return {outer.width - frame.width, outer.height - frame.height};
     }
     void ResizeLabel(PixelSize size) override { label = size; }
-    PixelRect AvailableArea() const override { return area; }
+    PixelRect AvailableArea() const override { return {0, 0, 1280, 800}; }
     void ShowAt(int left, int top) override { shownAt = {left, top}; }
 };
 
@@ -82,6 +81,7 @@ class ViewerTest : public ::testing::Test {
     }
     Viewer& viewer() { return window.form().viewer(); }
     ViewerState& state() { return viewer().state(); }
+    int verses() const { return random.advances / 2000; }  // shown since start-up
 
     ScriptedRandom random;
     FakeWindow window{random};

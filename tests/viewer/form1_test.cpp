@@ -1,3 +1,5 @@
+// Form1's start-up and closing, and the decisions its window makes for every
+// front-end.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -33,7 +35,7 @@ TEST(FormLoad, StartsStoppedInWhiteOnBlackInWholePixelsAndShowsTheVerseCentred) 
     EXPECT_EQ(window.outer.height, height);
     EXPECT_EQ(window.label.width, 833 - 2);
     EXPECT_EQ(window.label.height, height - 46);
-    EXPECT_EQ(window.shownAt, std::make_pair((1280 - 833) / 2, (800 - height) / 2));
+    EXPECT_EQ(window.shownAt, std::pair((1280 - 833) / 2, (800 - height) / 2));
 }
 
 TEST(FormLoad, StartUpsAMomentApartSeedUnrelatedSequences) {
@@ -41,7 +43,6 @@ TEST(FormLoad, StartUpsAMomentApartSeedUnrelatedSequences) {
     FakeWindow firstWindow{first}, secondWindow{second};
     ASSERT_TRUE(firstWindow.form().Start());
     ASSERT_TRUE(secondWindow.form().Start());
-    EXPECT_NE(first.seedGiven, second.seedGiven);
     SplitMixRandom firstDraws{first.seedGiven}, secondDraws{second.seedGiven};
     EXPECT_NE(firstDraws.Draw(1), secondDraws.Draw(1));
 }
@@ -49,33 +50,61 @@ TEST(FormLoad, StartUpsAMomentApartSeedUnrelatedSequences) {
 // The toolkit raises its own closing events while the program ends, as Qt 6.5
 // and later do from inside exit() and as closing the windows does.
 TEST(Closing, EveryWayOutEndsOnceWithStatusZeroAndNothingRunsAfter) {
-    const std::pair<const char*, void (*)(Form1&)> waysOut[] = {
-        {"Exit", [](Form1& form) { form.Deliver([&] { form.viewer().mnuExit_Click(); }); }},
-        {"Esc", [](Form1& form) { form.Deliver([&] { form.viewer().Form_KeyDown(27, 0); }); }},
-        {"close request", [](Form1& form) { form.CloseRequested(); }},
-        {"quit signal", [](Form1& form) { form.Terminated(); }},
-        {"deactivation", [](Form1& form) { form.Deactivated(); }},
+    using enum ActivatedWindow;
+    const std::pair<const char*, void (*)(FakeWindow&)> waysOut[] = {
+        {"Exit", [](FakeWindow& window) { window.OnCommand(&Viewer::mnuExit_Click); }},
+        {"Esc", [](FakeWindow& window) { window.OnKeyDown(27, 0); }},
+        {"close request", [](FakeWindow& window) { window.OnCloseRequested(); }},
+        {"quit signal", [](FakeWindow& window) { window.OnTerminated(); }},
+        {"own window", [](FakeWindow& window) { window.OnActivationLost(OwnWindow); }},
     };
     for (const auto& [name, close] : waysOut) {
         ScriptedRandom random;
         FakeWindow window{random};
-        Form1& form = window.form();
         window.onEnd = [&] {
-            form.Terminated();
-            form.CloseRequested();
-            form.UnloadAndEnd();
-            form.Deliver([&] { form.viewer().Label1_Click(); });
+            window.OnTerminated();
+            window.OnCloseRequested();
+            window.OnCommand(&Viewer::Label1_Click);
         };
-        ASSERT_TRUE(form.Start());
+        ASSERT_TRUE(window.form().Start());
         const int advances = random.advances;
-        close(form);
+        window.OnActivationLost(Elsewhere);  // other programs and boxes end nothing
+        window.OnActivationLost(MessageBox);
+        EXPECT_EQ(window.ends, 0) << name;
+        close(window);
         EXPECT_EQ(window.ends, 1) << name;
-        form.UnloadAndEnd();
-        form.CloseRequested();
+        window.form().UnloadAndEnd();
         EXPECT_EQ(window.ends, 1) << name;
-        EXPECT_EQ(form.ExitStatus(), 0) << name;
+        EXPECT_EQ(window.form().ExitStatus(), 0) << name;
         EXPECT_EQ(random.advances, advances) << name;
     }
+}
+
+using FormWindowTest = ViewerTest;
+
+TEST_F(FormWindowTest, AnIntervalOnARunningTimerStartsItsPeriodAfresh) {
+    window.ticks.clear();
+    window.SetInterval(2000);  // off: nothing ticks yet
+    window.OnCommand(&Viewer::mnu5S_Click);
+    window.SetInterval(50);
+    window.OnCommand(&Viewer::mnuAutoOff_Click);
+    EXPECT_EQ(window.ticks, (std::vector<int>{2000, 5000, 50, 0}));
+}
+
+TEST_F(FormWindowTest, AClickIsAPressAndReleaseOnTheLabelAndADoubleClickIsOne) {
+    using enum LeftButton;
+    const std::pair<std::vector<std::pair<LeftButton, bool>>, int> gestures[] = {
+        {{{Press, true}, {Release, true}}, 1},
+        {{{Press, true}, {Release, false}}, 0},
+        {{{Press, false}, {Release, true}}, 0},
+        {{{Press, true}, {Release, true}, {DoubleClick, true}, {Release, true}}, 1},
+    };
+    for (const auto& [events, clicks] : gestures) {
+        const int before = verses();
+        for (const auto& [event, onLabel] : events) window.OnLeftButton(event, onLabel);
+        EXPECT_EQ(verses() - before, clicks);
+    }
+    EXPECT_TRUE(window.OnLeftButton(Press, true));  // held until released
 }
 
 }  // namespace

@@ -14,18 +14,13 @@ namespace lumora::testing {
 class ScriptedRandom final : public RandomSource {
   public:
     std::deque<float> script;
-    std::vector<float> arguments;  // every argument, while kept
-    bool keepArguments = false;
+    std::vector<float> arguments;                 // every argument, while kept
+    bool keepArguments = false, failing = false;  // failing: every draw fails, as an overflow would
     int advances = 0;
     std::uint64_t seedGiven = 0;
-    bool failing = false;             // every draw fails, as an overflow would
     std::function<void()> onAdvance;  // runs at every advancing draw
 
-    void Seed(std::uint64_t seed) override {
-        seedGiven = seed;
-        inner_.Seed(7);
-        last_ = inner_.Draw(0);
-    }
+    void Seed(std::uint64_t seed) override { seedGiven = seed; }
     float Draw(float argument) override {
         if (failing) throw WindowFailure("Overflow");
         if (keepArguments) arguments.push_back(argument);
@@ -43,16 +38,11 @@ class ScriptedRandom final : public RandomSource {
     float last_ = inner_.Draw(0);
 };
 
-// A draw that selects `index` in the stirring loop.
-inline float drawFor(int index) {
-    return (static_cast<float>(index) - 0.5f) / 1102.0f;
-}
-
 // Scripts the next show-next-verse call to end on `index`: its last advancing
-// draw is the one that decides (1999 of them right after start-up, else 2000).
+// draw decides (1999 of them right after start-up, else 2000).
 inline void scriptVerse(ScriptedRandom& random, std::int16_t verseIndexBefore, int index) {
-    random.script.assign(verseIndexBefore == 0 ? 1998 : 1999, 0.5f);
-    random.script.push_back(drawFor(index));
+    random.script.insert(random.script.end(), verseIndexBefore == 0 ? 1998 : 1999, 0.5f);
+    random.script.push_back((static_cast<float>(index) - 0.5f) / 1102.0f);
 }
 
 }  // namespace lumora::testing

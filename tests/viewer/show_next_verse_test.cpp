@@ -25,9 +25,7 @@ TEST(Stirring, StartUpAdvances1999TimesAndEveryLaterCall2000) {
     ASSERT_EQ(random.advances, 2000);
     for (std::size_t pass = 0; pass < 1000; ++pass) {
         const float index = random.arguments[2 * pass];
-        ASSERT_EQ(index, std::floor(index));
-        ASSERT_GE(index, 1);
-        ASSERT_LE(index, 1102);
+        ASSERT_TRUE(index == std::floor(index) && index >= 1 && index <= 1102) << index;
     }
     EXPECT_EQ(window.form().viewer().state().StirCount, 1001);
 }
@@ -48,9 +46,6 @@ TEST(Draws, MapToIndexesAndColourIndexesOverTheirWholeRange) {
     const std::pair<float, int> colours[] = {
         {0.0f, 1}, {1.0f / 28 - 1e-6f, 1}, {1.0f / 28 + 1e-6f, 2}, {0.5f, 8}, {belowOne, 15}};
     for (auto [v, expected] : colours) EXPECT_EQ(ColorIndexFromDraw(v), expected) << v;
-}
-
-TEST(LookupVerse, IndexesOutsideTheTableGiveTheFallback) {
     for (int index : {-32768, -1, 0, 1101, 1102, 32767})
         EXPECT_EQ(&LookupVerse(static_cast<std::int16_t>(index)), &FallbackEntry()) << index;
 }
@@ -76,8 +71,8 @@ TEST_F(ShowNextVerse, HistoryFollowsTheDrawsNotTheLabelAndStaysWhenTheSurfaceFai
     EXPECT_THROW(show(40), WindowFailure);
     EXPECT_EQ(window.title, WindowTitle(40));
     EXPECT_EQ(window.caption, captionOf(30));
-    EXPECT_EQ(state().CurrentVerse, captionOf(30));
-    EXPECT_EQ(state().PreviousVerse, captionOf(20));
+    EXPECT_EQ(std::pair(state().CurrentVerse, state().PreviousVerse),
+              std::pair(captionOf(30), captionOf(20)));
 }
 
 }  // namespace

@@ -2,23 +2,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <map>
-
 #include "tests/window/window_driver.h"
 #include "window/win32/main_window.h"
 #include "window/win32/wide_text.h"
 
 namespace lumora::testing {
 namespace {
-
-// In the order of Key.
-constexpr WPARAM kVirtualKeys[] = {'A',       'B',     'C',       'N',       'S',
-                                   'V',       'X',     '1',       VK_SPACE,  VK_TAB,
-                                   VK_RETURN, VK_BACK, VK_ESCAPE, VK_DELETE, VK_F1};
-
-WPARAM virtualKey(Key key) {
-    return kVirtualKeys[static_cast<int>(key)];
-}
 
 std::string textOf(HWND window) {
     wchar_t text[2048] = {};
@@ -32,48 +21,39 @@ std::wstring classOf(HWND window) {
     return name;
 }
 
-// What screen readers were last told each window's name is.
-std::map<HWND, std::string>& namesTold() {
-    static std::map<HWND, std::string> names;
-    return names;
-}
+// What screen readers were last told a window's name is.
+std::string nameTold;
 
 void CALLBACK noteNameChange(HWINEVENTHOOK, DWORD, HWND control, LONG, LONG, DWORD, DWORD) {
-    namesTold()[control] = textOf(control);
+    nameTold = textOf(control);
 }
 
 // The message box this thread shows, answered from inside its modal loop.
-BoxSeen& lastBox() {
-    static BoxSeen seen;
-    return seen;
-}
+BoxSeen lastBox;
 
 void CALLBACK answerBox(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = GetActiveWindow();
     if (classOf(box) != L"#32770") return;  // not open yet: the timer comes again
     KillTimer(nullptr, timer);
-    BoxSeen& seen = lastBox();
-    seen = {true, textOf(box), textOf(GetDlgItem(box, 0xFFFF))};  // the prompt's control
+    lastBox = {true, textOf(box), textOf(GetDlgItem(box, 0xFFFF))};  // the prompt's control
     for (HWND control = GetWindow(box, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT))
-        seen.buttons += classOf(control) == L"Button" && IsWindowVisible(control);
+        lastBox.buttons += classOf(control) == L"Button" && IsWindowVisible(control);
     // The icon's control is 0x14 on Windows and 0x440 under Wine.
     for (int control : {0x14, 0x440})
-        seen.icon |= SendDlgItemMessageW(box, control, STM_GETICON, 0, 0) != 0;
+        lastBox.icon |= SendDlgItemMessageW(box, control, STM_GETICON, 0, 0) != 0;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
 class Win32Driver final : public WindowDriver {
   public:
-    explicit Win32Driver(RandomSource& random) : window_(random) { namesTold().clear(); }
+    explicit Win32Driver(RandomSource& random) : window_(random) {}
     ~Win32Driver() override {
         if (other_) DestroyWindow(other_);
         UnhookWinEvent(hook_);
     }
 
     FormWindow& window() override { return window_; }
-    HWND hwnd() const { return window_.Window(); }
-
     bool Start() override {
         const bool started = window_.Start(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
         Wait(50);
@@ -81,21 +61,14 @@ class Win32Driver final : public WindowDriver {
     }
     void Wait(int milliseconds) override {
         const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-        do {
-            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-            Sleep(1);
-        } while (GetTickCount64() < until);
+        for (MSG message; GetTickCount64() <= until; Sleep(1)) {
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) dispatch(message);
+        }
     }
     int RunUntilEnded(std::function<void()> action) override {
         action();
         MSG message{};
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatch(message);
         return static_cast<int>(message.wParam);
     }
 
@@ -104,98 +77,95 @@ class Win32Driver final : public WindowDriver {
         keys[VK_SHIFT] = modifiers & kShift ? 0x80 : 0;
         keys[VK_CONTROL] = modifiers & kControl ? 0x80 : 0;
         SetKeyboardState(keys);
-        SendMessageW(hwnd(), WM_KEYDOWN, virtualKey(key), 1);
+        SendMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
         keys[VK_SHIFT] = keys[VK_CONTROL] = 0;
         SetKeyboardState(keys);
     }
-    void Queue(Key key) override { PostMessageW(hwnd(), WM_KEYDOWN, virtualKey(key), 1); }
-    void Click() override { send({WM_LBUTTONDOWN, WM_LBUTTONUP}); }
-    void DoubleClick() override {
-        send({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+    void Queue(Key key) override { PostMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1); }
+    void Do(Gesture gesture) override {
+        switch (gesture) {
+            case Gesture::Click:
+                return atLabel({WM_LBUTTONDOWN, WM_LBUTTONUP});
+            case Gesture::DoubleClick:
+                return atLabel({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+            case Gesture::RightClick:
+                return atLabel({WM_RBUTTONDOWN, WM_RBUTTONUP});
+            case Gesture::CloseFromTitleBar:
+                SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                return;
+            case Gesture::EndSession:
+                SendMessageW(hwnd(), WM_ENDSESSION, TRUE, 0);
+                return;
+            case Gesture::Minimise:
+                ShowWindow(hwnd(), SW_MINIMIZE);
+                return;
+            case Gesture::ActivateAnotherWindowOfTheProgram:
+                other_ = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                         200, 100, nullptr, nullptr, nullptr, nullptr);
+                SetActiveWindow(other_);
+        }
     }
-    void RightClick() override { send({WM_RBUTTONDOWN, WM_RBUTTONUP}); }
     // A menu item chosen reaches the window as its command.
     void Choose(const char* name) override {
         const UINT id = window_.CommandId(name);
         ASSERT_NE(id, 0u) << name;
         SendMessageW(hwnd(), WM_COMMAND, id, 0);
     }
-    void CloseFromTitleBar() override { SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }
-    void EndSession() override { SendMessageW(hwnd(), WM_ENDSESSION, TRUE, 0); }
-    void Minimise() override { ShowWindow(hwnd(), SW_MINIMIZE); }
-    void ActivateAnotherWindowOfTheProgram() override {
-        other_ = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                 100, nullptr, nullptr, nullptr, nullptr);
-        SetActiveWindow(other_);
-    }
     void AnswerNextBox(int afterMs) override {
-        lastBox() = {};
+        lastBox = {};
         SetTimer(nullptr, 0, static_cast<UINT>(afterMs), answerBox);
     }
-    BoxSeen LastBox() const override { return lastBox(); }
+    BoxSeen LastBox() const override { return lastBox; }
 
-    bool Visible() const override { return IsWindowVisible(hwnd()); }
-    std::string Title() const override { return textOf(hwnd()); }
-    std::vector<std::string> MenuBarCaptions() const override {
-        std::vector<std::string> captions;
+    Look Read() const override {
+        Look look;
+        look.visible = IsWindowVisible(hwnd());
+        look.resizable = GetWindowLongW(hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX);
+        look.title = textOf(hwnd());
+        look.label = textOf(label());
         HMENU bar = GetMenu(hwnd());
-        for (UINT position = 0; position < static_cast<UINT>(GetMenuItemCount(bar)); ++position) {
+        for (int position = 0; position < GetMenuItemCount(bar); ++position) {
             wchar_t text[32] = {};
-            GetMenuStringW(bar, position, text, 32, MF_BYPOSITION);
-            captions.push_back(Narrow(text));
+            GetMenuStringW(bar, static_cast<UINT>(position), text, 32, MF_BYPOSITION);
+            look.menuBar.push_back(Narrow(text));
         }
-        return captions;
+        RECT outer, client;
+        GetWindowRect(hwnd(), &outer);
+        GetClientRect(hwnd(), &client);
+        look.outer = {outer.right - outer.left, outer.bottom - outer.top};
+        look.client = {client.right, client.bottom};
+        const RECT area = window_.Label().Rect();
+        look.labelRect = {area.left, area.top, area.right, area.bottom};
+        // The label fills the client area, so its corner is the client area's.
+        UpdateWindow(label());
+        HDC dc = GetDC(label());
+        const COLORREF pixel = GetPixel(dc, area.right - area.left - 2, area.bottom - area.top - 2);
+        look.dpi = GetDeviceCaps(dc, LOGPIXELSX);
+        ReleaseDC(label(), dc);
+        look.background = GetRValue(pixel) << 16 | GetGValue(pixel) << 8 | GetBValue(pixel);
+        return look;
     }
-    std::string LabelText() const override { return textOf(window_.Label().Window()); }
     // What screen readers were last told the label's name is; the hook's
     // reports come as messages.
     std::string LabelNameTold() {
         Wait(0);
-        return namesTold()[window_.Label().Window()];
-    }
-    // The label fills the client area, so its corner is the client area's.
-    Rgb BackgroundPixel() const override {
-        const HWND label = window_.Label().Window();
-        UpdateWindow(label);
-        const RECT area = window_.Label().Rect();
-        HDC dc = GetDC(label);
-        const COLORREF pixel = GetPixel(dc, area.right - area.left - 2, area.bottom - area.top - 2);
-        ReleaseDC(label, dc);
-        return static_cast<Rgb>(GetRValue(pixel) << 16 | GetGValue(pixel) << 8 | GetBValue(pixel));
-    }
-    int DotsPerInch() const override {
-        HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-        ReleaseDC(nullptr, screen);
-        return dpi;
-    }
-    PixelSize OuterPixels() const override {
-        RECT outer;
-        GetWindowRect(hwnd(), &outer);
-        return {outer.right - outer.left, outer.bottom - outer.top};
-    }
-    PixelSize ClientPixels() const override {
-        RECT client;
-        GetClientRect(hwnd(), &client);
-        return {client.right, client.bottom};
-    }
-    PixelRect LabelPixels() const override {
-        const RECT area = window_.Label().Rect();
-        return {area.left, area.top, area.right, area.bottom};
-    }
-    bool Resizable() const override {
-        return GetWindowLongW(hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX);
+        return nameTold;
     }
 
   private:
+    HWND hwnd() const { return window_.Window(); }
+    HWND label() const { return window_.Label().Window(); }
+    static void dispatch(const MSG& message) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
     // Sends the mouse messages at the label's middle.
-    void send(std::initializer_list<UINT> messages) {
+    void atLabel(std::initializer_list<UINT> messages) {
         const RECT area = window_.Label().Rect();
-        const LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
         for (UINT message : messages)
             SendMessageW(hwnd(), message,
                          message == WM_LBUTTONUP || message == WM_RBUTTONUP ? 0 : MK_LBUTTON,
-                         middle);
+                         MAKELPARAM(area.right / 2, area.bottom / 2));
     }
 
     HWINEVENTHOOK hook_ =
@@ -211,11 +181,11 @@ TEST(Win32Accessibility, EveryNewPassageIsToldToScreenReaders) {
     ScriptedRandom random;
     Win32Driver driver(random);
     ASSERT_TRUE(driver.Start());
-    EXPECT_EQ(driver.LabelNameTold(), driver.LabelText()) << "start-up";
+    EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "start-up";
     driver.Press(Key::Space, 0);
-    EXPECT_EQ(driver.LabelNameTold(), driver.LabelText()) << "a key";
+    EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "a key";
     driver.Choose("mnuPrev");
-    EXPECT_EQ(driver.LabelNameTold(), driver.LabelText()) << "Previous";
+    EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "Previous";
 }
 
 }  // namespace

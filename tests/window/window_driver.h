@@ -10,9 +10,46 @@
 
 namespace lumora::testing {
 
-// The keys the scenarios press, named as they are printed.
-enum class Key { A, B, C, N, S, V, X, Digit1, Space, Tab, Return, Backspace, Escape, Delete, F1 };
+// Keys by their virtual-key codes, which the key map reads.
+enum class Key {
+    Backspace = 8,
+    Tab = 9,
+    Return = 13,
+    Escape = 27,
+    Space = 32,
+    Delete = 46,
+    Digit1 = '1',
+    A = 'A',
+    B = 'B',
+    C = 'C',
+    N = 'N',
+    S = 'S',
+    V = 'V',
+    X = 'X',
+    F1 = 112
+};
 inline constexpr int kShift = 1, kControl = 2;  // modifiers held, or-ed
+
+enum class Gesture {
+    Click,
+    DoubleClick,
+    RightClick,
+    CloseFromTitleBar,
+    EndSession,
+    Minimise,
+    ActivateAnotherWindowOfTheProgram
+};
+
+// The window as a user sees it.
+struct Look {
+    bool visible = false, resizable = false;
+    std::string title, label;  // the label as assistive technology reads it
+    std::vector<std::string> menuBar;
+    Rgb background = 0;  // painted in the client area's bottom-right corner
+    int dpi = 0;
+    PixelSize outer, client;
+    PixelRect labelRect;
+};
 
 // A message box as it was when the driver answered it with OK.
 struct BoxSeen {
@@ -28,45 +65,23 @@ class WindowDriver {
   public:
     virtual ~WindowDriver() = default;
     virtual FormWindow& window() = 0;
-
     // Starts Form1 as the program does and waits until the window is shown.
     virtual bool Start() = 0;
     // Handles the platform's events for a while.
     virtual void Wait(int milliseconds) = 0;
-    // Runs the event loop, with `action` inside it, until the program ends;
-    // gives the exit status.
+    // Runs the event loop, `action` inside it, until the program ends; gives its exit status.
     virtual int RunUntilEnded(std::function<void()> action) = 0;
-
     virtual void Press(Key key, int modifiers = 0) = 0;
     // Queues the key, to be handled once the running handler returns.
     virtual void Queue(Key key) = 0;
-    virtual void Click() = 0;
-    // Press, release, double click, release: the platform's double click.
-    virtual void DoubleClick() = 0;
-    virtual void RightClick() = 0;
+    // A double click is press, release, double click, release, as platforms report it.
+    virtual void Do(Gesture gesture) = 0;
     // Chooses a menu element of the window, such as "mnuSpin", from its menu bar.
     virtual void Choose(const char* name) = 0;
-    virtual void CloseFromTitleBar() = 0;
-    // The desktop session ends, as the platform tells a program of it.
-    virtual void EndSession() = 0;
-    virtual void Minimise() = 0;
-    virtual void ActivateAnotherWindowOfTheProgram() = 0;
     // Answers the next message box with OK, `afterMs` after it may open.
     virtual void AnswerNextBox(int afterMs) = 0;
     virtual BoxSeen LastBox() const = 0;
-
-    virtual bool Visible() const = 0;
-    virtual std::string Title() const = 0;
-    virtual std::vector<std::string> MenuBarCaptions() const = 0;
-    // The label's text as assistive technology reads it.
-    virtual std::string LabelText() const = 0;
-    // The colour painted in the client area's bottom-right corner.
-    virtual Rgb BackgroundPixel() const = 0;
-    virtual int DotsPerInch() const = 0;
-    virtual PixelSize OuterPixels() const = 0;
-    virtual PixelSize ClientPixels() const = 0;
-    virtual PixelRect LabelPixels() const = 0;
-    virtual bool Resizable() const = 0;
+    virtual Look Read() const = 0;
 };
 
 // The driver of the front-end this test program is built with.
