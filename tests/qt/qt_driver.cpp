@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <map>
 
 #include "tests/window/window_driver.h"
 #include "window/qt/main_window.h"
@@ -17,23 +18,13 @@
 namespace lumora::testing {
 namespace {
 
+// Letters, digits and Space have the same codes in Qt; these keys differ.
 Qt::Key qtKey(Key key) {
-    switch (key) {
-        case Key::Backspace:
-            return Qt::Key_Backspace;
-        case Key::Tab:
-            return Qt::Key_Tab;
-        case Key::Return:
-            return Qt::Key_Return;
-        case Key::Escape:
-            return Qt::Key_Escape;
-        case Key::Delete:
-            return Qt::Key_Delete;
-        case Key::F1:
-            return Qt::Key_F1;
-        default:
-            return static_cast<Qt::Key>(key);  // letters, digits and Space share their codes
-    }
+    const std::map<Key, Qt::Key> differing = {
+        {kBackspace, Qt::Key_Backspace}, {kTab, Qt::Key_Tab},       {kReturn, Qt::Key_Return},
+        {kEscape, Qt::Key_Escape},       {kDelete, Qt::Key_Delete}, {kF1, Qt::Key_F1}};
+    const auto found = differing.find(key);
+    return found == differing.end() ? static_cast<Qt::Key>(key) : found->second;
 }
 
 class QtDriver final : public WindowDriver {

@@ -11,12 +11,6 @@
 namespace lumora::testing {
 namespace {
 
-std::wstring environment(const wchar_t* name) {
-    wchar_t value[MAX_PATH] = {};
-    GetEnvironmentVariableW(name, value, MAX_PATH);
-    return value;
-}
-
 std::wstring folder(int csidl) {
     wchar_t path[MAX_PATH] = {};
     SHGetFolderPathW(nullptr, csidl, nullptr, 0, path);
@@ -27,14 +21,17 @@ bool exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Installs, or with "REMOVE=ALL" uninstalls, as msiexec does with no user interface.
+// Installs the package that the environment variable names, or with
+// "REMOVE=ALL" uninstalls it, as msiexec does with no user interface.
 UINT install(const wchar_t* package, const wchar_t* properties = L"") {
+    wchar_t path[MAX_PATH] = {};
+    GetEnvironmentVariableW(package, path, MAX_PATH);
     MsiSetInternalUI(INSTALLUILEVEL_NONE, nullptr);
-    return MsiInstallProductW(environment(package).c_str(), properties);
+    return MsiInstallProductW(path, properties);
 }
 
-// Every installed product named Lumora: its version, and the icon that Add/Remove
-// Programs shows for it.
+// The version of every installed product named Lumora, and the icon that
+// Add/Remove Programs shows for the last.
 std::vector<std::wstring> installedVersions(std::wstring* icon = nullptr) {
     std::vector<std::wstring> versions;
     wchar_t product[39];
@@ -49,23 +46,6 @@ std::vector<std::wstring> installedVersions(std::wstring* icon = nullptr) {
         if (icon) *icon = shown;
     }
     return versions;
-}
-
-// The shortcut's target and working folder.
-std::pair<std::wstring, std::wstring> readShortcut(const std::wstring& path) {
-    wchar_t target[MAX_PATH] = {}, workingFolder[MAX_PATH] = {};
-    IShellLinkW* link = nullptr;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
-        link->GetPath(target, MAX_PATH, nullptr, 0);
-        link->GetWorkingDirectory(workingFolder, MAX_PATH);
-    }
-    if (file) file->Release();
-    if (link) link->Release();
-    return {target, workingFolder};
 }
 
 TEST(Installer, ReplacesAnOlderVersionPutsTheShortcutInTheStartMenuAndUninstallsCleanly) {
@@ -84,9 +64,19 @@ TEST(Installer, ReplacesAnOlderVersionPutsTheShortcutInTheStartMenuAndUninstalls
     EXPECT_EQ(installedVersions(&icon), std::vector<std::wstring>{L"1055.0.0"});
     EXPECT_TRUE(exists(icon)) << "Add/Remove Programs shows no icon";
     EXPECT_TRUE(exists(program));
-    const auto [target, workingFolder] =
-        readShortcut(exists(shortcuts[0]) ? shortcuts[0] : shortcuts[1]);
-    EXPECT_EQ(CompareStringOrdinal(target.c_str(), -1, program.c_str(), -1, TRUE), CSTR_EQUAL);
+    wchar_t target[MAX_PATH] = {}, workingFolder[MAX_PATH] = {};
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                           IID_IShellLinkW, reinterpret_cast<void**>(&link))) &&
+                SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
+    EXPECT_TRUE(SUCCEEDED(
+        file->Load((exists(shortcuts[0]) ? shortcuts[0] : shortcuts[1]).c_str(), STGM_READ)));
+    link->GetPath(target, MAX_PATH, nullptr, 0);
+    link->GetWorkingDirectory(workingFolder, MAX_PATH);
+    file->Release();
+    link->Release();
+    EXPECT_EQ(CompareStringOrdinal(target, -1, program.c_str(), -1, TRUE), CSTR_EQUAL);
     EXPECT_EQ(workingFolder, folder(CSIDL_PERSONAL) + L"\\");
 
     ASSERT_EQ(install(L"LUMORA_INSTALLER", L"REMOVE=ALL"), 0u);

@@ -182,7 +182,7 @@ TEST(Win32Accessibility, EveryNewPassageIsToldToScreenReaders) {
     Win32Driver driver(random);
     ASSERT_TRUE(driver.Start());
     EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "start-up";
-    driver.Press(Key::Space, 0);
+    driver.Press(kSpace, 0);
     EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "a key";
     driver.Choose("mnuPrev");
     EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "Previous";

@@ -10,24 +10,10 @@
 
 namespace lumora::testing {
 
-// Keys by their virtual-key codes, which the key map reads.
-enum class Key {
-    Backspace = 8,
-    Tab = 9,
-    Return = 13,
-    Escape = 27,
-    Space = 32,
-    Delete = 46,
-    Digit1 = '1',
-    A = 'A',
-    B = 'B',
-    C = 'C',
-    N = 'N',
-    S = 'S',
-    V = 'V',
-    X = 'X',
-    F1 = 112
-};
+// Keys by their virtual-key codes: letters and digits are their own characters.
+using Key = int;
+inline constexpr Key kBackspace = 8, kTab = 9, kReturn = 13, kEscape = 27, kSpace = 32,
+                     kDelete = 46, kF1 = 112;
 inline constexpr int kShift = 1, kControl = 2;  // modifiers held, or-ed
 
 enum class Gesture {
