@@ -32,10 +32,13 @@ def kjv_text(book, chapter, listed):
               for verse in range(int(first), int(last or first) + 1)]
     lines = subprocess.run(["bible", "-f", *[f"{book}{chapter}:{verse}" for verse in verses]],
                            capture_output=True, text=True, check=True).stdout.splitlines()
+    texts = []
     for line, verse in zip(lines, verses, strict=True):
-        if not line.split(" ", 1)[0].endswith(f"{chapter}:{verse}"):
+        number, _, text = line.partition(" ")
+        if not number.endswith(f"{chapter}:{verse}"):
             raise AssertionError(f"bible answered {line!r} for {book} {chapter}:{verse}")
-    return " ".join(line.split(" ", 1)[1] for line in lines)
+        texts.append(text)
+    return " ".join(texts)
 
 
 def problem(reference, size, caption):

@@ -41,7 +41,7 @@ def main(program, event_name):
             ["xdotool", "search", "--onlyvisible", "--pid", str(process.pid)],
             capture_output=True, text=True).stdout.split(), "window")[0]
         GLib.timeout_add(300, lambda: subprocess.run(
-            ["xdotool", "windowactivate", "--sync", window, "key", "space"]) and False)
+            ["xdotool", "windowactivate", "--sync", window, "key", "space"], check=True) and False)
         GLib.timeout_add(3000, lambda: pyatspi.Registry.stop() and False)
         pyatspi.Registry.start()
 
