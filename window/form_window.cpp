@@ -74,6 +74,11 @@ void FormWindow::SetBackColor(Rgb colour) {
     ApplyColours(fore_, back_);
 }
 
+void FormWindow::Beep() {
+    ++beeps_;
+    SoundBeep();
+}
+
 // Timer1: switching it on, or setting the interval while it runs, starts the
 // period afresh.
 

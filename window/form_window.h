@@ -40,6 +40,11 @@ class FormWindow : public WindowServices {
     double LabelPoints() const { return points_; }
     Rgb LabelForeColor() const { return fore_; }
     Rgb LabelBackColor() const { return back_; }
+    // Timer1 as last set: whether it ticks, and its period.
+    bool TimerEnabled() const { return timerEnabled_; }
+    int TimerInterval() const { return timerInterval_; }
+    // How often the window has beeped, for whoever cannot hear it.
+    int BeepsSounded() const { return beeps_; }
 
     // Events.
     void OnCommand(form1::Handler handler);
@@ -57,6 +62,7 @@ class FormWindow : public WindowServices {
     void SetFontSize(int points) final;
     void SetForeColor(Rgb colour) final;
     void SetBackColor(Rgb colour) final;
+    void Beep() final;
     void SetEnabled(bool enabled) final;
     void SetInterval(int milliseconds) final;
     void SetOuterWidth(int twips) final;
@@ -80,6 +86,7 @@ class FormWindow : public WindowServices {
     virtual void ApplyFont(double points) = 0;
     // The label's colours; the background fills the whole client area.
     virtual void ApplyColours(Rgb fore, Rgb back) = 0;
+    virtual void SoundBeep() = 0;
     // Ticks every `milliseconds` from now on, a running period given up.
     virtual void StartTicks(int milliseconds) = 0;
     virtual void StopTicks() = 0;
@@ -105,6 +112,7 @@ class FormWindow : public WindowServices {
     bool timerEnabled_ = form1::kTimerEnabled;
     int timerInterval_ = form1::kTimerInterval;
     bool pressed_ = false;
+    int beeps_ = 0;
 };
 
 }  // namespace lumora

@@ -150,7 +150,7 @@ void MainWindow::RefreshLabel() {
     label_->repaint();
 }
 
-void MainWindow::Beep() {
+void MainWindow::SoundBeep() {
     QApplication::beep();
 }
 

@@ -25,7 +25,6 @@ class MainWindow final : public QMainWindow, public FormWindow {
     // Window services.
     void SetTitle(const std::string& title) override;
     void RefreshLabel() override;
-    void Beep() override;
     void ShowMessage(const std::string& prompt, const std::string& title) override;
     void AppendToFile(const std::string& fileName, const std::string& text) override;
     void ShowFailure(const std::string& reason) override;
@@ -43,6 +42,7 @@ class MainWindow final : public QMainWindow, public FormWindow {
     void ShowCaption(std::string_view caption) override;
     void ApplyFont(double points) override;
     void ApplyColours(Rgb fore, Rgb back) override;
+    void SoundBeep() override;
     void StartTicks(int milliseconds) override;
     void StopTicks() override;
     PixelSize OuterSize() const override;

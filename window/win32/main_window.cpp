@@ -204,7 +204,7 @@ void Win32MainWindow::RefreshLabel() {
     UpdateWindow(label_.Window());  // paints now, delivering nothing else
 }
 
-void Win32MainWindow::Beep() {
+void Win32MainWindow::SoundBeep() {
     MessageBeep(MB_OK);
 }
 

@@ -41,7 +41,6 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
     // Window services.
     void SetTitle(const std::string& title) override;
     void RefreshLabel() override;
-    void Beep() override;
     void ShowMessage(const std::string& prompt, const std::string& title) override;
     void AppendToFile(const std::string& fileName, const std::string& text) override;
     void ShowFailure(const std::string& reason) override;
@@ -53,6 +52,7 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
     void ShowCaption(std::string_view caption) override;
     void ApplyFont(double points) override;
     void ApplyColours(Rgb fore, Rgb back) override;
+    void SoundBeep() override;
     void StartTicks(int milliseconds) override;
     void StopTicks() override;
     PixelSize OuterSize() const override;

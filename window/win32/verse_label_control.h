@@ -32,6 +32,8 @@ class VerseLabelControl {
     // The label takes `font` over and deletes it once replaced.
     void SetFont(HFONT font);
     void SetColours(COLORREF fore, COLORREF back);
+    HFONT Font() const { return font_; }
+    COLORREF Foreground() const { return fore_; }
     COLORREF Background() const { return back_; }
     void Resize(int width, int height);
 
