@@ -1,4 +1,4 @@
-// The scenarios' driver for the Qt window, on Qt's offscreen platform.
+// The driver for the Qt window, on Qt's offscreen platform.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -29,17 +30,27 @@ Qt::Key qtKey(Key key) {
 
 class QtDriver final : public WindowDriver {
   public:
-    explicit QtDriver(RandomSource& random) : window_(random) {}
+    explicit QtDriver(RandomSource& random) : window_(random) {
+        QObject::connect(&boxPoll_, &QTimer::timeout, &window_, [this] { answerBox(); });
+    }
 
     FormWindow& window() override { return window_; }
+    // In the application's own loop, which the end of the program leaves;
+    // leaving it while the program runs ends the program too, harmlessly then.
+    int Run(const std::function<void()>& play) override {
+        QTimer deadline;
+        deadline.callOnTimeout([] { QCoreApplication::exit(kTimedOut); });
+        deadline.start(kDeadlineMs);
+        QTimer::singleShot(0, &window_, [&] {
+            play();
+            if (!window_.form().Ended()) QCoreApplication::exit(kStillRunning);
+        });
+        return QApplication::exec();
+    }
     bool Start() override {
         return window_.form().Start() && QTest::qWaitForWindowExposed(&window_);
     }
     void Wait(int milliseconds) override { QTest::qWait(milliseconds); }
-    int RunUntilEnded(std::function<void()> action) override {
-        QTimer::singleShot(0, &window_, action);
-        return QApplication::exec();
-    }
 
     void Press(Key key, int modifiers) override {
         Qt::KeyboardModifiers held;
@@ -50,33 +61,42 @@ class QtDriver final : public WindowDriver {
     void Queue(Key key) override {
         QCoreApplication::postEvent(&window_, new QKeyEvent(QEvent::KeyPress, qtKey(key), {}));
     }
-    void Do(Gesture gesture) override {
-        switch (gesture) {
-            case Gesture::Click:
-                return QTest::mouseClick(window_.label(), Qt::LeftButton);
-            case Gesture::DoubleClick:
-                return doubleClick();
-            case Gesture::RightClick:
-                return QTest::mouseClick(window_.label(), Qt::RightButton);
-            case Gesture::CloseFromTitleBar:
-                window_.close();
-                return;
-            // The session manager has the application quit.
-            case Gesture::EndSession:
-                return QCoreApplication::quit();
-            case Gesture::Minimise:
-                return window_.showMinimized();
-            case Gesture::ActivateAnotherWindowOfTheProgram:
-                window_.activateWindow();
-                ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-                other_.show();
-                other_.activateWindow();
+    void Do(const std::string& gesture) override {
+        if (gesture == "click") {
+            QTest::mouseClick(window_.label(), Qt::LeftButton);
+        } else if (gesture == "double click") {
+            const QPoint at = window_.label()->rect().center();
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(
+                    type, at, window_.label()->mapToGlobal(at), Qt::LeftButton,
+                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                    Qt::NoModifier);
+                QApplication::sendEvent(window_.label(), &event);
+            }
+        } else if (gesture == "right click") {
+            QTest::mouseClick(window_.label(), Qt::RightButton);
+        } else if (gesture == "minimise and restore") {
+            window_.showMinimized();
+            window_.showNormal();
+        } else if (gesture == "close from the title bar") {
+            window_.close();
+        } else if (gesture == "end the session") {
+            QCoreApplication::quit();  // as the session manager has it
+        } else if (gesture == "activate another window of the program") {
+            window_.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+            other_.show();
+            other_.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !window_.isActiveWindow(); }));
+        } else {
+            ADD_FAILURE() << "no such step: " << gesture;
         }
     }
     // Opens the entry with a click on the bar, then takes the item with Enter:
     // Qt 6.8 offscreen drops synthetic clicks on a popup that has just opened.
-    void Choose(const char* name) override {
-        auto* action = window_.findChild<QAction*>(name);
+    void Choose(const std::string& name) override {
+        auto* action = window_.findChild<QAction*>(QString::fromStdString(name));
         ASSERT_NE(action, nullptr) << name;
         auto* menu = qobject_cast<QMenu*>(action->parent());
         QMenuBar* bar = window_.menuBar();
@@ -87,11 +107,16 @@ class QtDriver final : public WindowDriver {
         menu->setActiveAction(action);
         QTest::keyClick(menu, Qt::Key_Return);
     }
-    void AnswerNextBox(int afterMs) override {
-        box_ = {};
-        QTimer::singleShot(afterMs, &window_, [this] { answerBox(); });
+    // The timer's own event, as its period going by raises it.
+    void Tick() override {
+        if (!timer1()->isActive()) return;
+        QTimerEvent elapsed(timer1()->timerId());
+        QCoreApplication::sendEvent(timer1(), &elapsed);
     }
-    BoxSeen LastBox() const override { return box_; }
+    void AnswerBoxes(std::function<void(const BoxSeen&)> whileOpen) override {
+        whileOpen_ = std::move(whileOpen);
+        whileOpen_ ? boxPoll_.start(5) : boxPoll_.stop();
+    }
 
     Look Read() const override {
         Look look;
@@ -101,41 +126,40 @@ class QtDriver final : public WindowDriver {
         look.label = QAccessible::queryAccessibleInterface(window_.label())
                          ->text(QAccessible::Name)
                          .toStdString();
-        for (QAction* action : window_.menuBar()->actions())
-            look.menuBar.push_back(action->text().toStdString());
+        look.points = window_.label()->font().pointSizeF();
+        look.fore = window_.label()->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF;
         const QImage client = window_.centralWidget()->grab().toImage();
-        look.background = client.pixel(client.width() - 2, client.height() - 2) & 0xFFFFFF;
-        look.dpi = window_.logicalDpiX();
+        look.back = client.pixel(client.width() - 2, client.height() - 2) & 0xFFFFFF;
+        look.ticking = timer1()->isActive();
+        look.period = timer1()->interval();
+        for (QAction* entry : window_.menuBar()->actions()) {
+            look.menuBar.push_back({entry->text().toStdString()});
+            for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>())
+                look.menuBar.back().push_back(item->text().toStdString());
+        }
         look.outer = {window_.frameGeometry().width(), window_.frameGeometry().height()};
-        look.client = {client.width(), client.height()};
-        const QRect label = window_.label()->geometry();
-        look.labelRect = {label.left(), label.top(), label.right() + 1, label.bottom() + 1};
+        look.labelFillsClient = window_.label()->geometry() == window_.centralWidget()->rect();
         return look;
     }
 
   private:
-    void doubleClick() {
-        const QPoint at = window_.label()->rect().center();
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, window_.label()->mapToGlobal(at), Qt::LeftButton,
-                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                              Qt::NoModifier);
-            QApplication::sendEvent(window_.label(), &event);
-        }
-    }
-    // Looks for the box until it is open, notes what it shows and presses OK.
+    QTimer* timer1() const { return window_.findChild<QTimer*>("Timer1"); }
+    // Once the box is open: what it shows, what runs meanwhile, then OK.
     void answerBox() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return QTimer::singleShot(5, &window_, [this] { answerBox(); });
-        box_ = {true, box->windowTitle().toStdString(), box->text().toStdString(),
-                static_cast<int>(box->buttons().size()), box->icon() != QMessageBox::NoIcon};
-        box->button(QMessageBox::Ok)->click();
+        QPointer box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        boxPoll_.stop();
+        whileOpen_({box->windowTitle().toStdString(),
+                    box->text().replace('\n', "\r\n").toStdString(),
+                    static_cast<int>(box->buttons().size()), box->icon() != QMessageBox::NoIcon});
+        if (box) box->button(QMessageBox::Ok)->click();
+        boxPoll_.start(5);  // for a box the step opens next
     }
 
     MainWindow window_;
     QWidget other_;
-    BoxSeen box_;
+    QTimer boxPoll_;
+    std::function<void(const BoxSeen&)> whileOpen_;
 };
 
 }  // namespace

@@ -1,94 +1,124 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 
-#include <functional>
-#include <map>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "catalogue/verse_catalogue.h"
-#include "tests/viewer/scripted_random.h"
-#include "window/form_window.h"
+#include "tests/window/window_driver.h"
+#include "window/windows1252.h"
 
 namespace lumora::testing {
 
 // Form1's window on a pretend toolkit that keeps what a user would see and
-// hear; FormWindow makes its decisions as it does for the real front-ends.
-class FakeWindow final : public FormWindow {
+// hear, driven as the real ones are; FormWindow makes its decisions as it does
+// for the real front-ends.
+class FakeWindow final : public FormWindow, public WindowDriver {
   public:
-    explicit FakeWindow(RandomSource& random) : FormWindow(random, "Written in C++ for tests") {}
-
-    std::string title, caption;
-    std::vector<std::string> repaints;                          // the caption at each repaint
-    std::vector<std::pair<std::string, std::string>> messages;  // prompt, title
-    std::map<std::string, std::string> files;
-    std::string fileFailure;    // when set, appending fails with this reason
-    bool captionFails = false;  // showing a caption fails
-    std::vector<int> ticks;     // each period started, 0 for a stop
-    int beeps = 0, ends = 0;
-    std::function<void()> onEnd;
-    double dpi = 96;
-    PixelSize outer{661, 366}, frame{2, 46}, label;
-    std::pair<int, int> shownAt;
-
-    void SetTitle(const std::string& text) override { title = text; }
-    void RefreshLabel() override { repaints.push_back(caption); }
-    void Beep() override { ++beeps; }
-    void ShowMessage(const std::string& prompt, const std::string& boxTitle) override {
-        messages.emplace_back(prompt, boxTitle);
+    explicit FakeWindow(RandomSource& random) : FormWindow(random, "Written in C++ for tests") {
+        // The label and timer as the description creates them.
+        look_.points = form1::kLabelFont.points;
+        look_.fore = form1::kLabelForeColor;
+        look_.back = form1::kLabelBackColor;
+        look_.period = form1::kTimerInterval;
+        for (const form1::MenuEntry& entry : form1::kMenuBar) {
+            look_.menuBar.push_back({std::string(entry.caption)});
+            for (const form1::MenuItem& item : entry.items)
+                look_.menuBar.back().emplace_back(item.caption);
+        }
     }
+
+    std::vector<std::string> repaints;  // the caption at each forced repaint
+    std::function<void()> onEnd;        // runs as the program ends
+
+    // The toolkit.
+    void SetTitle(const std::string& text) override { look_.title = text; }
+    void RefreshLabel() override { repaints.push_back(look_.label); }
+    void ShowMessage(const std::string& prompt, const std::string& title) override {
+        if (whileOpen_) whileOpen_({title, prompt, 1, false});
+    }
+    // Written for real, so that folders and full disks refuse as they do.
     void AppendToFile(const std::string& name, const std::string& text) override {
-        if (!fileFailure.empty()) throw FileFailure(fileFailure);
-        files[name] += text;
+        std::ofstream file(name, std::ios::binary | std::ios::app);
+        if (!(file << EncodeWindows1252(text)).flush()) throw FileFailure(std::strerror(errno));
     }
-    void ShowFailure(const std::string&) override {}
+    void ShowFailure(const std::string& reason) override {
+        if (whileOpen_) whileOpen_({std::string(form1::kDesignTitle), reason, 1, true});
+    }
     void EndProgram(int) override {
-        ++ends;
+        look_.visible = false;
         if (onEnd) onEnd();
     }
 
-  protected:
-    double DotsPerInch() const override { return dpi; }
-    void ShowCaption(std::string_view text) override {
-        if (captionFails) throw WindowFailure("Overflow");
-        caption = text;
+    // The driver.
+    FormWindow& window() override { return *this; }
+    int Run(const std::function<void()>& play) override {
+        play();
+        return form().Ended() ? form().ExitStatus() : kStillRunning;
     }
-    void ApplyFont(double) override {}
-    void ApplyColours(Rgb, Rgb) override {}
-    void StartTicks(int milliseconds) override { ticks.push_back(milliseconds); }
-    void StopTicks() override { ticks.push_back(0); }
-    PixelSize OuterSize() const override { return outer; }
-    void ResizeOuter(PixelSize size) override { outer = size; }
+    bool Start() override { return form().Start(); }
+    void Wait(int) override {}
+    void Press(Key key, int modifiers) override {
+        OnKeyDown(static_cast<std::int16_t>(key), static_cast<std::int16_t>(modifiers));
+    }
+    void Queue(Key) override { ADD_FAILURE() << "the pretend window queues nothing"; }
+    // The right button and minimising raise no event the window handles.
+    void Do(const std::string& gesture) override {
+        using enum LeftButton;
+        if (gesture == "click") {
+            for (LeftButton event : {Press, Release}) OnLeftButton(event, true);
+        } else if (gesture == "double click") {
+            for (LeftButton event : {Press, Release, DoubleClick, Release})
+                OnLeftButton(event, true);
+        } else if (gesture == "close from the title bar" || gesture == "end the session") {
+            OnCloseRequested();
+        } else if (gesture == "activate another window of the program") {
+            OnActivationLost(ActivatedWindow::OwnWindow);
+        } else if (gesture != "right click" && gesture != "minimise and restore") {
+            ADD_FAILURE() << "no such step: " << gesture;
+        }
+    }
+    void Choose(const std::string& name) override {
+        for (const form1::MenuEntry& entry : form1::kMenuBar) {
+            if (entry.name == name) return OnCommand(entry.onClick);
+            for (const form1::MenuItem& item : entry.items)
+                if (item.name == name) return OnCommand(item.onClick);
+        }
+        ADD_FAILURE() << "no menu element " << name;
+    }
+    void Tick() override {
+        if (look_.ticking) OnTick();
+    }
+    void AnswerBoxes(std::function<void(const BoxSeen&)> whileOpen) override {
+        whileOpen_ = std::move(whileOpen);
+    }
+    Look Read() const override { return look_; }
+
+  protected:
+    double DotsPerInch() const override { return 96; }
+    void ShowCaption(std::string_view text) override { look_.label = text; }
+    void ApplyFont(double points) override { look_.points = points; }
+    void ApplyColours(Rgb fore, Rgb back) override { look_.fore = fore, look_.back = back; }
+    void SoundBeep() override {}
+    void StartTicks(int milliseconds) override {
+        look_.ticking = true, look_.period = milliseconds;
+    }
+    void StopTicks() override { look_.ticking = false; }
+    PixelSize OuterSize() const override { return look_.outer; }
+    void ResizeOuter(PixelSize size) override { look_.outer = size; }
+    // The frame and menu bar take 2 by 46 pixels.
     PixelSize ClientSize() const override {
-        return {outer.width - frame.width, outer.height - frame.height};
+        return {look_.outer.width - 2, look_.outer.height - 46};
     }
-    void ResizeLabel(PixelSize size) override { label = size; }
+    void ResizeLabel(PixelSize size) override {
+        look_.labelFillsClient =
+            size.width == ClientSize().width && size.height == ClientSize().height;
+    }
     PixelRect AvailableArea() const override { return {0, 0, 1280, 800}; }
-    void ShowAt(int left, int top) override { shownAt = {left, top}; }
+    void ShowAt(int, int) override { look_.visible = true; }
+
+  private:
+    Look look_;
+    std::function<void(const BoxSeen&)> whileOpen_;
 };
-
-// A started window with scripted draws, its handlers called directly.
-class ViewerTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(window.form().Start()); }
-
-    // Runs the show-next-verse operation so that it draws `index`.
-    void show(int index) {
-        scriptVerse(random, state().VerseIndex, index);
-        viewer().Label1_Click();
-    }
-    Viewer& viewer() { return window.form().viewer(); }
-    ViewerState& state() { return viewer().state(); }
-    int verses() const { return random.advances / 2000; }  // shown since start-up
-
-    ScriptedRandom random;
-    FakeWindow window{random};
-};
-
-inline std::string captionOf(int row) {
-    return std::string(LookupVerse(static_cast<std::int16_t>(row)).Caption);
-}
 
 }  // namespace lumora::testing

@@ -2,7 +2,6 @@
 
 #include <deque>
 #include <functional>
-#include <vector>
 
 #include "viewer/random_source.h"
 #include "viewer/window_services.h"
@@ -14,8 +13,7 @@ namespace lumora::testing {
 class ScriptedRandom final : public RandomSource {
   public:
     std::deque<float> script;
-    std::vector<float> arguments;                 // every argument, while kept
-    bool keepArguments = false, failing = false;  // failing: every draw fails, as an overflow would
+    bool failing = false;  // every draw fails, as an overflow would
     int advances = 0;
     std::uint64_t seedGiven = 0;
     std::function<void()> onAdvance;  // runs at every advancing draw
@@ -23,7 +21,6 @@ class ScriptedRandom final : public RandomSource {
     void Seed(std::uint64_t seed) override { seedGiven = seed; }
     float Draw(float argument) override {
         if (failing) throw WindowFailure("Overflow");
-        if (keepArguments) arguments.push_back(argument);
         if (argument == 0) return last_;
         ++advances;
         if (onAdvance) onAdvance();

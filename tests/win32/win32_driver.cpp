@@ -1,6 +1,9 @@
-// The scenarios' driver for the Win32 window, run under Wine in this thread.
+// The driver for the Win32 window, run under Wine in this thread.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <cmath>
+#include <utility>
 
 #include "tests/window/window_driver.h"
 #include "window/win32/main_window.h"
@@ -12,6 +15,16 @@ namespace {
 std::string textOf(HWND window) {
     wchar_t text[2048] = {};
     GetWindowTextW(window, text, 2048);
+    return Narrow(text);
+}
+
+Rgb rgbOf(COLORREF colour) {
+    return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
+std::string menuText(HMENU menu, int position) {
+    wchar_t text[32] = {};
+    GetMenuStringW(menu, static_cast<UINT>(position), text, 32, MF_BYPOSITION);
     return Narrow(text);
 }
 
@@ -28,28 +41,40 @@ void CALLBACK noteNameChange(HWINEVENTHOOK, DWORD, HWND control, LONG, LONG, DWO
     nameTold = textOf(control);
 }
 
-// The message box this thread shows, answered from inside its modal loop.
-BoxSeen lastBox;
+// The message boxes this thread shows, answered from inside their modal loop.
+std::function<void(const BoxSeen&)> whileBoxOpen;
+UINT_PTR boxPoll = 0;
 
-void CALLBACK answerBox(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK answerBox(HWND, UINT, UINT_PTR, DWORD) {
     HWND box = GetActiveWindow();
     if (classOf(box) != L"#32770") return;  // not open yet: the timer comes again
-    KillTimer(nullptr, timer);
-    lastBox = {true, textOf(box), textOf(GetDlgItem(box, 0xFFFF))};  // the prompt's control
+    KillTimer(nullptr, std::exchange(boxPoll, 0));
+    BoxSeen seen{textOf(box), textOf(GetDlgItem(box, 0xFFFF))};  // the prompt's control
     for (HWND control = GetWindow(box, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT))
-        lastBox.buttons += classOf(control) == L"Button" && IsWindowVisible(control);
+        seen.buttons += classOf(control) == L"Button" && IsWindowVisible(control);
     // The icon's control is 0x14 on Windows and 0x440 under Wine.
     for (int control : {0x14, 0x440})
-        lastBox.icon |= SendDlgItemMessageW(box, control, STM_GETICON, 0, 0) != 0;
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+        seen.icon |= SendDlgItemMessageW(box, control, STM_GETICON, 0, 0) != 0;
+    whileBoxOpen(seen);
+    if (IsWindow(box)) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    boxPoll = SetTimer(nullptr, 0, 5, answerBox);  // for a box the step opens next
+}
+
+void CALLBACK giveUp(HWND, UINT, UINT_PTR, DWORD) {
+    PostQuitMessage(kTimedOut);
 }
 
 class Win32Driver final : public WindowDriver {
   public:
     explicit Win32Driver(RandomSource& random) : window_(random) {}
+    // A window destroyed while the program runs ends it; its quit message
+    // must not reach the next test's message boxes.
     ~Win32Driver() override {
         if (other_) DestroyWindow(other_);
+        if (IsWindow(hwnd())) DestroyWindow(hwnd());
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        }
         UnhookWinEvent(hook_);
     }
 
@@ -62,14 +87,22 @@ class Win32Driver final : public WindowDriver {
     void Wait(int milliseconds) override {
         const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
         for (MSG message; GetTickCount64() <= until; Sleep(1)) {
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) dispatch(message);
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT)
+                    return PostQuitMessage(static_cast<int>(message.wParam));
+                DispatchMessageW(&message);
+            }
         }
     }
-    int RunUntilEnded(std::function<void()> action) override {
-        action();
+    // Once the program has ended, its quit message comes, or the deadline's.
+    int Run(const std::function<void()>& play) override {
+        const UINT_PTR deadline = SetTimer(nullptr, 0, kDeadlineMs, giveUp);
+        play();
         MSG message{};
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatch(message);
-        return static_cast<int>(message.wParam);
+        if (window_.form().Ended())
+            while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+        KillTimer(nullptr, deadline);
+        return window_.form().Ended() ? static_cast<int>(message.wParam) : kStillRunning;
     }
 
     void Press(Key key, int modifiers) override {
@@ -82,40 +115,43 @@ class Win32Driver final : public WindowDriver {
         SetKeyboardState(keys);
     }
     void Queue(Key key) override { PostMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1); }
-    void Do(Gesture gesture) override {
-        switch (gesture) {
-            case Gesture::Click:
-                return atLabel({WM_LBUTTONDOWN, WM_LBUTTONUP});
-            case Gesture::DoubleClick:
-                return atLabel({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
-            case Gesture::RightClick:
-                return atLabel({WM_RBUTTONDOWN, WM_RBUTTONUP});
-            case Gesture::CloseFromTitleBar:
-                SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-                return;
-            case Gesture::EndSession:
-                SendMessageW(hwnd(), WM_ENDSESSION, TRUE, 0);
-                return;
-            case Gesture::Minimise:
-                ShowWindow(hwnd(), SW_MINIMIZE);
-                return;
-            case Gesture::ActivateAnotherWindowOfTheProgram:
-                other_ = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                         200, 100, nullptr, nullptr, nullptr, nullptr);
-                SetActiveWindow(other_);
+    void Do(const std::string& gesture) override {
+        if (gesture == "click") {
+            atLabel({WM_LBUTTONDOWN, WM_LBUTTONUP});
+        } else if (gesture == "double click") {
+            atLabel({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+        } else if (gesture == "right click") {
+            atLabel({WM_RBUTTONDOWN, WM_RBUTTONUP});
+        } else if (gesture == "minimise and restore") {
+            ShowWindow(hwnd(), SW_MINIMIZE);
+            ShowWindow(hwnd(), SW_RESTORE);
+        } else if (gesture == "close from the title bar") {
+            SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else if (gesture == "end the session") {
+            SendMessageW(hwnd(), WM_ENDSESSION, TRUE, 0);
+        } else if (gesture == "activate another window of the program") {
+            other_ = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                     100, nullptr, nullptr, nullptr, nullptr);
+            SetActiveWindow(other_);
+        } else {
+            ADD_FAILURE() << "no such step: " << gesture;
         }
     }
     // A menu item chosen reaches the window as its command.
-    void Choose(const char* name) override {
+    void Choose(const std::string& name) override {
         const UINT id = window_.CommandId(name);
         ASSERT_NE(id, 0u) << name;
         SendMessageW(hwnd(), WM_COMMAND, id, 0);
     }
-    void AnswerNextBox(int afterMs) override {
-        lastBox = {};
-        SetTimer(nullptr, 0, static_cast<UINT>(afterMs), answerBox);
+    // Windows has no reading of a timer back; the window knows whether it set one.
+    void Tick() override {
+        if (window_.TimerEnabled()) SendMessageW(hwnd(), WM_TIMER, Win32MainWindow::kTimerId, 0);
     }
-    BoxSeen LastBox() const override { return lastBox; }
+    void AnswerBoxes(std::function<void(const BoxSeen&)> whileOpen) override {
+        KillTimer(nullptr, std::exchange(boxPoll, 0));
+        whileBoxOpen = std::move(whileOpen);
+        if (whileBoxOpen) boxPoll = SetTimer(nullptr, 0, 5, answerBox);
+    }
 
     Look Read() const override {
         Look look;
@@ -123,26 +159,31 @@ class Win32Driver final : public WindowDriver {
         look.resizable = GetWindowLongW(hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX);
         look.title = textOf(hwnd());
         look.label = textOf(label());
+        look.ticking = window_.TimerEnabled();
+        look.period = window_.TimerInterval();
         HMENU bar = GetMenu(hwnd());
-        for (int position = 0; position < GetMenuItemCount(bar); ++position) {
-            wchar_t text[32] = {};
-            GetMenuStringW(bar, static_cast<UINT>(position), text, 32, MF_BYPOSITION);
-            look.menuBar.push_back(Narrow(text));
+        for (int entry = 0; entry < GetMenuItemCount(bar); ++entry) {
+            look.menuBar.push_back({menuText(bar, entry)});
+            HMENU items = GetSubMenu(bar, entry);
+            for (int item = 0; items && item < GetMenuItemCount(items); ++item)
+                look.menuBar.back().push_back(menuText(items, item));
         }
         RECT outer, client;
         GetWindowRect(hwnd(), &outer);
         GetClientRect(hwnd(), &client);
         look.outer = {outer.right - outer.left, outer.bottom - outer.top};
-        look.client = {client.right, client.bottom};
         const RECT area = window_.Label().Rect();
-        look.labelRect = {area.left, area.top, area.right, area.bottom};
+        look.labelFillsClient = EqualRect(&area, &client);
         // The label fills the client area, so its corner is the client area's.
         UpdateWindow(label());
         HDC dc = GetDC(label());
-        const COLORREF pixel = GetPixel(dc, area.right - area.left - 2, area.bottom - area.top - 2);
-        look.dpi = GetDeviceCaps(dc, LOGPIXELSX);
+        look.back = rgbOf(GetPixel(dc, area.right - area.left - 2, area.bottom - area.top - 2));
+        const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
         ReleaseDC(label(), dc);
-        look.background = GetRValue(pixel) << 16 | GetGValue(pixel) << 8 | GetBValue(pixel);
+        look.fore = rgbOf(window_.Label().Foreground());
+        LOGFONTW font{};
+        GetObjectW(window_.Label().Font(), sizeof font, &font);
+        look.points = std::round(-font.lfHeight * 72.0 / dpi);  // whole pixels, to whole points
         return look;
     }
     // What screen readers were last told the label's name is; the hook's
@@ -155,10 +196,6 @@ class Win32Driver final : public WindowDriver {
   private:
     HWND hwnd() const { return window_.Window(); }
     HWND label() const { return window_.Label().Window(); }
-    static void dispatch(const MSG& message) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
     // Sends the mouse messages at the label's middle.
     void atLabel(std::initializer_list<UINT> messages) {
         const RECT area = window_.Label().Rect();
@@ -182,7 +219,7 @@ TEST(Win32Accessibility, EveryNewPassageIsToldToScreenReaders) {
     Win32Driver driver(random);
     ASSERT_TRUE(driver.Start());
     EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "start-up";
-    driver.Press(kSpace, 0);
+    driver.Press(' ', 0);
     EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "a key";
     driver.Choose("mnuPrev");
     EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "Previous";
