@@ -6,9 +6,12 @@ WIN64_DIR := build-win64
 JOBS := $(shell nproc)
 # Set to 1 to take the path of a machine that cannot execute 32-bit programs.
 LUMORA_NO_32BIT ?=
+# Every date that lands in a built file is the last commit's, so that a build
+# can be repeated byte for byte.
+export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 1)
 
-.PHONY: deps configure build test test-sanitized test-windows test-debian13 test-package win32 \
-        win64 run screenshot package install bench clean
+.PHONY: deps configure build test test-sanitized test-windows test-debian13 test-package \
+        test-reproducible win32 win64 run screenshot package install bench clean
 
 deps:
 	@scripts/install-deps
@@ -19,7 +22,7 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build test-sanitized test-windows test-package test-debian13
+test: build test-sanitized test-windows test-package test-reproducible test-debian13
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The core's tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -47,13 +50,20 @@ package: build win32
 	@cd $(BUILD_DIR) && cpack >/dev/null
 	@ls $(BUILD_DIR)/package/*.deb $(WIN32_DIR)/package/*.msi $(WIN32_DIR)/package/*.zip
 
-# The Debian package as Debian checks it, then installed, started and removed
-# on this machine; test-debian13 does the same on Debian 13.
+# The Debian package as Debian checks it (lintian, hardening-check), then
+# installed, started and removed on this machine; test-debian13 does the same
+# on Debian 13.
 test-package: package
 	@warnings=$$(lintian $(BUILD_DIR)/package/lumora_*.deb 2>&1 | grep -E '^[EW]: ' || true); \
 	    if [ -n "$$warnings" ]; then echo "$$warnings"; exit 1; fi; \
 	    echo "test-package: lintian reports no error and no warning"
+	@scripts/check-hardening $(BUILD_DIR)/package/lumora_*.deb
 	@scripts/install-and-start-package $(BUILD_DIR)/package/lumora_*.deb
+
+# The Windows programs, the zip and the Debian package, built once more from a
+# copy of the tree elsewhere, must come out byte for byte the same.
+test-reproducible: package win64
+	@scripts/check-reproducible
 
 install: build
 	@cmake --install $(BUILD_DIR)
@@ -65,8 +75,9 @@ win32: deps
 	@cmake --build $(WIN32_DIR) -j $(JOBS)
 
 # build-win64/Lumora.exe: the same program for 64-bit Windows, whose tests run
-# on every x86-64 machine and check the shipped 32-bit file as well.
-win64: deps
+# on every x86-64 machine and check the shipped 32-bit file and its installer
+# as well, so the 32-bit build comes first.
+win64: win32
 	@cmake -S . -B $(WIN64_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
 	    -DLUMORA_SHIPPED_PROGRAM=$(CURDIR)/$(WIN32_DIR)/Lumora.exe >/dev/null
 	@cmake --build $(WIN64_DIR) -j $(JOBS)
