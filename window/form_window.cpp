@@ -45,6 +45,14 @@ void FormWindow::OnActivationLost(ActivatedWindow activated) {
     if (activated == ActivatedWindow::OwnWindow) form_.Deactivated();
 }
 
+// The label keeps its size in points, and fills the client area again.
+void FormWindow::OnDpiChanged() {
+    form_.Deliver([&] {
+        ApplyFont(points_);
+        form_.FitLabel();
+    });
+}
+
 // The label.
 
 void FormWindow::SetCaption(std::string_view caption) {

@@ -55,6 +55,9 @@ class FormWindow : public WindowServices {
     void OnCloseRequested();
     void OnTerminated();
     void OnActivationLost(ActivatedWindow activated);
+    // The window has moved to a monitor of another resolution, at the same
+    // size in twips.
+    void OnDpiChanged();
 
     // Services decided here.
     void SetCaption(std::string_view caption) final;

@@ -7,6 +7,7 @@
 
 #include "tests/window/window_driver.h"
 #include "window/win32/main_window.h"
+#include "window/win32/monitor_dpi.h"
 #include "window/win32/wide_text.h"
 
 namespace lumora::testing {
@@ -181,9 +182,7 @@ class Win32Driver final : public WindowDriver {
         const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
         ReleaseDC(label(), dc);
         look.fore = rgbOf(window_.Label().Foreground());
-        LOGFONTW font{};
-        GetObjectW(window_.Label().Font(), sizeof font, &font);
-        look.points = std::round(-font.lfHeight * 72.0 / dpi);  // whole pixels, to whole points
+        look.points = std::round(FontPixels() * 72.0 / dpi);  // whole pixels, to whole points
         return look;
     }
     // What screen readers were last told the label's name is; the hook's
@@ -193,8 +192,15 @@ class Win32Driver final : public WindowDriver {
         return nameTold;
     }
 
-  private:
     HWND hwnd() const { return window_.Window(); }
+    // The label's font's height in pixels.
+    int FontPixels() const {
+        LOGFONTW font{};
+        GetObjectW(window_.Label().Font(), sizeof font, &font);
+        return -font.lfHeight;
+    }
+
+  private:
     HWND label() const { return window_.Label().Window(); }
     // Sends the mouse messages at the label's middle.
     void atLabel(std::initializer_list<UINT> messages) {
@@ -223,6 +229,35 @@ TEST(Win32Accessibility, EveryNewPassageIsToldToScreenReaders) {
     EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "a key";
     driver.Choose("mnuPrev");
     EXPECT_EQ(driver.LabelNameTold(), driver.Read().label) << "Previous";
+}
+
+// Moved to a monitor of 144 DPI, where a pixel is 10 twips, the window keeps
+// its size in twips and its text its size in points.
+TEST(Win32Dpi, MovedToAnotherMonitorItKeepsItsSizeInTwipsAndItsTextInPoints) {
+    ScriptedRandom random;
+    Win32Driver driver(random);
+    ASSERT_TRUE(driver.Start());
+    const Look before = driver.Read();
+    RECT to;
+    GetWindowRect(driver.hwnd(), &to);
+    to.right = to.left + before.outer.width * 3 / 2;
+    to.bottom = to.top + before.outer.height * 3 / 2;
+    SendMessageW(driver.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&to));
+    const Look after = driver.Read();
+    EXPECT_EQ(driver.window().OuterWidth(), 10000);
+    EXPECT_TRUE(after.labelFillsClient);
+    EXPECT_EQ(driver.FontPixels(), std::lround(driver.window().LabelPoints() * 2));
+    EXPECT_EQ(after.label, before.label);
+}
+
+// Run in a Wine prefix whose display is set to 144 DPI.
+TEST(Win32StartDpi, OpensAt10000TwipsWideAtItsMonitorsDpi) {
+    ScriptedRandom random;
+    Win32Driver driver(random);
+    ASSERT_TRUE(driver.Start());
+    ASSERT_EQ(MonitorDpi(driver.hwnd()), 144);
+    EXPECT_EQ(driver.Read().outer.width, 1000);
+    EXPECT_EQ(driver.FontPixels(), std::lround(driver.window().LabelPoints() * 2));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "window/win32/ansi_file.h"
+#include "window/win32/monitor_dpi.h"
 #include "window/win32/resource.h"
 #include "window/win32/wide_text.h"
 
@@ -64,21 +65,20 @@ void Win32MainWindow::create(HINSTANCE instance) {
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);  // fails harmlessly when already registered
 
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-
-    // The window's fixed description, before any of the handlers run.
+    // The window's fixed description, before any of the handlers run, at the
+    // resolution of the monitor it opens on.
     const PixelSize client = DesignClientSize();
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kStyle, TRUE, 0);
+    if (!CreateWindowExW(0, kClassName, Widen(form1::kDesignTitle).c_str(), kStyle, CW_USEDEFAULT,
+                         CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                         createMenuBar(), instance, this))
+        throw WindowFailure(SystemErrorText(GetLastError()));
+    dpi_ = MonitorDpi(hwnd_);
     const PixelRect label = DesignLabelRect();
     ApplyFont(LabelPoints());
     ApplyColours(LabelForeColor(), LabelBackColor());
-    if (!CreateWindowExW(0, kClassName, Widen(form1::kDesignTitle).c_str(), kStyle, CW_USEDEFAULT,
-                         CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                         createMenuBar(), instance, this) ||
-        !label_.Create(hwnd_, {label.left, label.top, label.right, label.bottom}))
+    if (!label_.Create(hwnd_, {label.left, label.top, label.right, label.bottom}))
         throw WindowFailure(SystemErrorText(GetLastError()));
     StartDescribedTimer();
 }
@@ -127,13 +127,12 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             OnKeyDown(static_cast<std::int16_t>(wParam), shiftMask());
             return 0;
         case WM_LBUTTONDOWN:
-            onLeftButton(LeftButton::Press, lParam);
-            return 0;
         case WM_LBUTTONUP:
-            onLeftButton(LeftButton::Release, lParam);
-            return 0;
         case WM_LBUTTONDBLCLK:
-            onLeftButton(LeftButton::DoubleClick, lParam);
+            onLeftButton(message == WM_LBUTTONDOWN ? LeftButton::Press
+                         : message == WM_LBUTTONUP ? LeftButton::Release
+                                                   : LeftButton::DoubleClick,
+                         lParam);
             return 0;
         case WM_TIMER:
             if (wParam == kTimerId) OnTick();
@@ -147,6 +146,14 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_DESTROY:
             OnTerminated();
             return 0;
+        // Windows suggests the rectangle that keeps the window's size in twips.
+        case WM_DPICHANGED: {
+            const RECT& to = *reinterpret_cast<const RECT*>(lParam);
+            dpi_ = LOWORD(wParam);
+            MoveWindow(hwnd_, to.left, to.top, to.right - to.left, to.bottom - to.top, TRUE);
+            OnDpiChanged();
+            return 0;
+        }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE)
                 OnActivationLost(kindOf(reinterpret_cast<HWND>(lParam)));
