@@ -232,10 +232,6 @@ void Win32MainWindow::StopTicks() {
 
 // Geometry.
 
-double Win32MainWindow::DotsPerInch() const {
-    return dpi_;
-}
-
 PixelSize Win32MainWindow::OuterSize() const {
     RECT window;
     GetWindowRect(hwnd_, &window);

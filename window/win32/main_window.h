@@ -48,7 +48,7 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
 
   protected:
     // The toolkit's primitives.
-    double DotsPerInch() const override;
+    double DotsPerInch() const override { return dpi_; }
     void ShowCaption(std::string_view caption) override;
     void ApplyFont(double points) override;
     void ApplyColours(Rgb fore, Rgb back) override;
