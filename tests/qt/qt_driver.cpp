@@ -64,16 +64,10 @@ class QtDriver final : public WindowDriver {
     void Do(const std::string& gesture) override {
         if (gesture == "click") {
             QTest::mouseClick(window_.label(), Qt::LeftButton);
-        } else if (gesture == "double click") {
-            const QPoint at = window_.label()->rect().center();
-            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-                QMouseEvent event(
-                    type, at, window_.label()->mapToGlobal(at), Qt::LeftButton,
-                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                    Qt::NoModifier);
-                QApplication::sendEvent(window_.label(), &event);
-            }
+        } else if (gesture == "double click") {  // press, release, double click, release
+            QTest::mouseClick(window_.label(), Qt::LeftButton);
+            QTest::mouseDClick(window_.label(), Qt::LeftButton);
+            QTest::mouseRelease(window_.label(), Qt::LeftButton);
         } else if (gesture == "right click") {
             QTest::mouseClick(window_.label(), Qt::RightButton);
         } else if (gesture == "minimise and restore") {

@@ -16,10 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(Spin, KeysAndTicksDuringItAreHandledAfterItInOrderAndTicksAreNotMadeUp) {
-    const fs::path home = fs::current_path(), folder = fs::temp_directory_path() / "lumora-spin";
-    fs::remove_all(folder);
-    fs::create_directory(folder);
-    fs::current_path(folder);
+    const fs::path home = fs::current_path(), folder = EnterFreshFolder("spin-queue");
     ScriptedRandom random;
     const auto driver = MakeWindowDriver(random);
     ASSERT_TRUE(driver->Start());
@@ -37,15 +34,17 @@ TEST(Spin, KeysAndTicksDuringItAreHandledAfterItInOrderAndTicksAreNotMadeUp) {
     const std::string spun = driver->Read().label;
     const int advances = random.advances;
     driver->Wait(50);
-    std::ifstream file("Scripture.txt", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
-              "\r\n" + EncodeWindows1252(spun) + "\r\n");
+    const std::string saved{
+        std::istreambuf_iterator<char>(std::ifstream("Scripture.txt", std::ios::binary).rdbuf()),
+        {}};
+    EXPECT_EQ(saved, "\r\n" + EncodeWindows1252(spun) + "\r\n");
     // B's verse, one tick's for all the periods missed, and at most one more
     // where the timer keeps to its original beat.
     const int verses = (random.advances - advances + 1000) / 2000;
     EXPECT_GE(verses, 2);
     EXPECT_LE(verses, 3);
     fs::current_path(home);
+    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -186,14 +186,10 @@ class Transcript : public ::testing::TestWithParam<std::string> {};
 // Each story runs in a fresh folder of its own, where Save writes.
 TEST_P(Transcript, ShowsWhatItSays) {
     const fs::path path = fs::path(LUMORA_TRANSCRIPTS) / (GetParam() + ".txt"),
-                   folder = fs::temp_directory_path() / ("lumora-" + GetParam()),
-                   home = fs::current_path();
+                   home = fs::current_path(), folder = EnterFreshFolder(GetParam());
     std::ifstream file(path, std::ios::binary);
     std::vector<std::string> expected, observed;
     for (std::string line; std::getline(file, line);) expected.push_back(line);
-    fs::remove_all(folder);
-    fs::create_directory(folder);
-    fs::current_path(folder);
     ScriptedRandom random;
     const auto driver = MakeWindowDriver(random);
     const Form1& form = driver->window().form();
@@ -203,6 +199,7 @@ TEST_P(Transcript, ShowsWhatItSays) {
         ended = form.Ended();
     });
     fs::current_path(home);
+    fs::remove_all(folder);
     EXPECT_EQ(status, ended ? form.ExitStatus() : kStillRunning) << "the platform's own end";
     if (std::getenv("LUMORA_RECORD_TRANSCRIPTS")) {
         std::ofstream record(path, std::ios::binary);

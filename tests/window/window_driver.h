@@ -1,7 +1,9 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -64,6 +66,17 @@ class WindowDriver {
     virtual void AnswerBoxes(std::function<void(const BoxSeen&)> whileOpen) = 0;
     virtual Look Read() const = 0;
 };
+
+// Makes a new empty folder for a test and goes there; every test program run
+// at the same time gets its own.
+inline std::filesystem::path EnterFreshFolder(const std::string& name) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("lumora-" + name + "-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directory(folder);
+    std::filesystem::current_path(folder);
+    return folder;
+}
 
 // The driver of the window this test program is built with.
 std::unique_ptr<WindowDriver> MakeWindowDriver(RandomSource& random);
