@@ -55,9 +55,17 @@ void FormWindow::OnDpiChanged() {
 
 // The label.
 
+// A new passage is announced once its handler has returned, so that SPIN is
+// announced once, where it stops.
 void FormWindow::SetCaption(std::string_view caption) {
     caption_.assign(caption);
     ShowCaption(caption_);
+    if (!std::exchange(announcementDue_, true)) AfterHandler();
+}
+
+void FormWindow::OnHandlerReturned() {
+    announcementDue_ = false;
+    AnnouncePassage(caption_);
 }
 
 std::string FormWindow::GetCaption() const {

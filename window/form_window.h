@@ -58,6 +58,8 @@ class FormWindow : public WindowServices {
     // The window has moved to a monitor of another resolution, at the same
     // size in twips.
     void OnDpiChanged();
+    // The handler that changed the passage has returned; see AfterHandler.
+    void OnHandlerReturned();
 
     // Services decided here.
     void SetCaption(std::string_view caption) final;
@@ -86,6 +88,11 @@ class FormWindow : public WindowServices {
     // Primitives of the toolkit.
     virtual double DotsPerInch() const = 0;
     virtual void ShowCaption(std::string_view caption) = 0;
+    // Calls OnHandlerReturned once the running handler has returned.
+    virtual void AfterHandler() = 0;
+    // Tells screen readers to speak the passage, politely, though the label
+    // never has the focus.
+    virtual void AnnouncePassage(const std::string& caption) = 0;
     virtual void ApplyFont(double points) = 0;
     // The label's colours; the background fills the whole client area.
     virtual void ApplyColours(Rgb fore, Rgb back) = 0;
@@ -115,6 +122,7 @@ class FormWindow : public WindowServices {
     bool timerEnabled_ = form1::kTimerEnabled;
     int timerInterval_ = form1::kTimerInterval;
     bool pressed_ = false;
+    bool announcementDue_ = false;
     int beeps_ = 0;
 };
 

@@ -96,6 +96,8 @@ class FakeWindow final : public FormWindow, public WindowDriver {
   protected:
     double DotsPerInch() const override { return 96; }
     void ShowCaption(std::string_view text) override { look_.label = text; }
+    void AfterHandler() override {}  // screen readers are not pretended
+    void AnnouncePassage(const std::string&) override {}
     void ApplyFont(double points) override { look_.points = points; }
     void ApplyColours(Rgb fore, Rgb back) override { look_.fore = fore, look_.back = back; }
     void SoundBeep() override {}

@@ -110,25 +110,20 @@ void MainWindow::SetTitle(const std::string& title) {
 
 void MainWindow::ShowCaption(std::string_view caption) {
     label_->setText(fromUtf8(caption));  // raises the change of the label's accessible name
-    announceWhenIdle();
 }
 
-// Screen readers speak a name change only on the focused object, which the
-// label never is, but speak an announcement from anywhere. It waits until the
-// handler has returned, so that SPIN is announced once, where it stops.
-void MainWindow::announceWhenIdle() {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (announcementDue_) return;
-    announcementDue_ = true;
+void MainWindow::AfterHandler() {
     QMetaObject::invokeMethod(
-        this,
-        [this] {
-            announcementDue_ = false;
-            QAccessibleAnnouncementEvent announcement(label_, label_->text());
-            announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-            QAccessible::updateAccessibility(&announcement);
-        },
-        Qt::QueuedConnection);
+        this, [this] { OnHandlerReturned(); }, Qt::QueuedConnection);
+}
+
+// Screen readers speak a name change only on the focused object, but speak an
+// announcement from anywhere; Qt has them from 6.8 on.
+void MainWindow::AnnouncePassage([[maybe_unused]] const std::string& caption) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(label_, fromUtf8(caption));
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
 #endif
 }
 

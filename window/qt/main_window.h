@@ -40,6 +40,8 @@ class MainWindow final : public QMainWindow, public FormWindow {
     // The toolkit's primitives.
     double DotsPerInch() const override;
     void ShowCaption(std::string_view caption) override;
+    void AfterHandler() override;
+    void AnnouncePassage(const std::string& caption) override;
     void ApplyFont(double points) override;
     void ApplyColours(Rgb fore, Rgb back) override;
     void SoundBeep() override;
@@ -58,13 +60,11 @@ class MainWindow final : public QMainWindow, public FormWindow {
     void createTimer();
     QMargins frameMargins() const;
     void settleFrame();
-    void announceWhenIdle();
 
     VerseLabel* label_ = nullptr;
     QTimer timer1_;
     PixelSize outer_;       // the outer size asked for, frame included
     QMargins marginsUsed_;  // the frame it was realised with
-    bool announcementDue_ = false;
 };
 
 }  // namespace lumora

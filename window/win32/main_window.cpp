@@ -134,6 +134,9 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
                                                    : LeftButton::DoubleClick,
                          lParam);
             return 0;
+        case kHandlerReturned:
+            OnHandlerReturned();
+            return 0;
         case WM_TIMER:
             if (wParam == kTimerId) OnTick();
             return 0;
@@ -211,10 +214,6 @@ void Win32MainWindow::RefreshLabel() {
     UpdateWindow(label_.Window());  // paints now, delivering nothing else
 }
 
-void Win32MainWindow::SoundBeep() {
-    MessageBeep(MB_OK);
-}
-
 // The box's modal loop goes on dispatching WM_TIMER to this window.
 void Win32MainWindow::ShowMessage(const std::string& prompt, const std::string& title) {
     MessageBoxW(hwnd_, Widen(prompt).c_str(), Widen(title).c_str(), MB_OK);
@@ -247,10 +246,6 @@ PixelSize Win32MainWindow::ClientSize() const {
     RECT client;
     GetClientRect(hwnd_, &client);
     return {client.right, client.bottom};
-}
-
-void Win32MainWindow::ResizeLabel(PixelSize size) {
-    label_.Resize(size.width, size.height);
 }
 
 PixelRect Win32MainWindow::AvailableArea() const {

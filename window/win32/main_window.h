@@ -21,6 +21,7 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
     static constexpr wchar_t kClassName[] = L"LumoraForm1";
     static constexpr UINT_PTR kTimerId = 1;
     static constexpr UINT kFirstCommandId = 100;
+    static constexpr UINT kHandlerReturned = WM_APP;
 
     explicit Win32MainWindow(RandomSource& random);
     ~Win32MainWindow() override;
@@ -50,15 +51,17 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
     // The toolkit's primitives.
     double DotsPerInch() const override { return dpi_; }
     void ShowCaption(std::string_view caption) override;
+    void AfterHandler() override { PostMessageW(hwnd_, kHandlerReturned, 0, 0); }
+    void AnnouncePassage(const std::string&) override { label_.AnnounceText(); }
     void ApplyFont(double points) override;
     void ApplyColours(Rgb fore, Rgb back) override;
-    void SoundBeep() override;
+    void SoundBeep() override { MessageBeep(MB_OK); }
     void StartTicks(int milliseconds) override;
     void StopTicks() override;
     PixelSize OuterSize() const override;
     void ResizeOuter(PixelSize size) override;
     PixelSize ClientSize() const override;
-    void ResizeLabel(PixelSize size) override;
+    void ResizeLabel(PixelSize size) override { label_.Resize(size.width, size.height); }
     PixelRect AvailableArea() const override;
     void ShowAt(int left, int top) override;
 

@@ -1,9 +1,20 @@
 #include "window/win32/verse_label_control.h"
 
+#include <utility>
+
 namespace lumora {
+namespace {
+
+// UI Automation's LiveSetting property, set through Direct Annotation.
+constexpr GUID kLiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
+
+}  // namespace
 
 VerseLabelControl::~VerseLabelControl() {
     if (font_) DeleteObject(font_);
+    if (comStarted_) CoUninitialize();
 }
 
 bool VerseLabelControl::Create(HWND parent, const RECT& rect) {
@@ -14,7 +25,24 @@ bool VerseLabelControl::Create(HWND parent, const RECT& rect) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     staticProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    markAsLiveRegion();
     return true;
+}
+
+// Windows before 8, and Wine, have no live regions; the label goes without.
+void VerseLabelControl::markAsLiveRegion() {
+    comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&annotations_))))
+        return;
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = kPolite;
+    annotations_->SetHwndProp(hwnd_, OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty, polite);
+}
+
+void VerseLabelControl::AnnounceText() {
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 // The static control's own procedure does everything but paint: it keeps the
@@ -34,6 +62,11 @@ LRESULT CALLBACK VerseLabelControl::Proc(HWND hwnd, UINT message, WPARAM wParam,
             return stored;
         }
         case WM_NCDESTROY:
+            if (self->annotations_) {
+                MSAAPROPID live = kLiveSettingProperty;
+                self->annotations_->ClearHwndProps(hwnd, OBJID_CLIENT, CHILDID_SELF, &live, 1);
+                std::exchange(self->annotations_, nullptr)->Release();
+            }
             SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->staticProc_));
             self->hwnd_ = nullptr;
             break;

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h:
+#include <ole2.h>
+#include <oleacc.h>
 
 #include <string>
 
 namespace lumora {
 
 // Label1: a static text control whose window text is always the passage shown,
-// so that the system's accessibility proxy reads it to screen readers. The
+// so that the system's accessibility proxy reads it to screen readers, and a
+// polite live region, whose new text they speak when told though it never has
+// the focus. The
 // painting is its own: the text broken at word boundaries, each line centred,
 // from the top, cut off at the bottom, drawn off screen first so that SPIN's
 // repaints do not flicker. Like any static control without SS_NOTIFY it lets
@@ -22,6 +27,8 @@ class VerseLabelControl {
     // Creates the control at `rect` of the parent's client area; false when
     // the system refused.
     bool Create(HWND parent, const RECT& rect);
+    // Tells screen readers to speak the text shown.
+    void AnnounceText();
     HWND Window() const { return hwnd_; }
     // Where it is, in the parent's client pixels.
     RECT Rect() const;
@@ -41,8 +48,12 @@ class VerseLabelControl {
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
 
+    void markAsLiveRegion();
+
     HWND hwnd_ = nullptr;
     WNDPROC staticProc_ = nullptr;
+    bool comStarted_ = false;
+    IAccPropServices* annotations_ = nullptr;
     HFONT font_ = nullptr;
     COLORREF fore_ = 0, back_ = 0;
 };
