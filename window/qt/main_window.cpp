@@ -9,9 +9,11 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
+#include <utility>
 
 #include "window/form1_description.h"
 #include "window/qt/label_font.h"
+#include "window/qt/passage_notice.h"
 #include "window/qt/verse_label.h"
 #include "window/qt/virtual_keys.h"
 #include "window/windows1252.h"
@@ -77,6 +79,7 @@ void MainWindow::createLabel() {
     client->setPalette(QPalette(toColor(form1::kFormForeColor), toColor(form1::kFormBackColor)));
     setCentralWidget(client);
 
+    notice_ = new PassageNotice(client);
     label_ = new VerseLabel(client);
     QFont font = LabelFont();
     font.setPointSizeF(form1::kLabelFont.points);
@@ -118,12 +121,15 @@ void MainWindow::AfterHandler() {
 }
 
 // Screen readers speak a name change only on the focused object, but speak an
-// announcement from anywhere; Qt has them from 6.8 on.
-void MainWindow::AnnouncePassage([[maybe_unused]] const std::string& caption) {
+// announcement from anywhere; Qt has them from 6.8 on, and before, the passage
+// shows as a notification.
+void MainWindow::AnnouncePassage(const std::string& caption) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(label_, fromUtf8(caption));
     announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&announcement);
+#else
+    notice_->Announce(fromUtf8(caption));
 #endif
 }
 
@@ -255,7 +261,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || isActiveWindow()) return;
+    if (event->type() != QEvent::ActivationChange) return;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Start-up's notice comes before screen readers know of the window, so it
+    // is shown again once the window is first active.
+    if (isActiveWindow() && !std::exchange(noticeRepeated_, true))
+        notice_->Announce(label_->text());
+#endif
+    if (isActiveWindow()) return;
     QWidget* active = QApplication::activeWindow();
     OnActivationLost(!active || active == this            ? ActivatedWindow::Elsewhere
                      : qobject_cast<QMessageBox*>(active) ? ActivatedWindow::MessageBox

@@ -10,6 +10,7 @@
 
 namespace lumora {
 
+class PassageNotice;
 class VerseLabel;
 
 // Form1 on Qt Widgets: a QMainWindow with one label, carrying out the
@@ -61,6 +62,8 @@ class MainWindow final : public QMainWindow, public FormWindow {
     QMargins frameMargins() const;
     void settleFrame();
 
+    PassageNotice* notice_ = nullptr;
+    bool noticeRepeated_ = false;
     VerseLabel* label_ = nullptr;
     QTimer timer1_;
     PixelSize outer_;       // the outer size asked for, frame included
