@@ -26,10 +26,10 @@ def wait_for(find, what, seconds=10):
 def utterances(log):
     """(time of day, text) of each utterance long enough to be a passage; the
     window's title, key names and Orca's own messages are shorter or name the
-    program."""
+    program. The voice may follow the text."""
+    utterance = re.compile(r"(\S+) - SPEECH OUTPUT: '(.*?)'\s*(?:\{.*\})?$")
     with open(log, encoding="utf-8", errors="replace") as lines:
-        said = [match.groups() for line in lines
-                if (match := re.match(r"(\S+) - SPEECH OUTPUT: '(.*)'", line))]
+        said = [match.groups() for line in lines if (match := utterance.match(line))]
     return [(when, " ".join(text.split())) for when, text in said
             if len(text) > 40 and "Lum\u00d0ra" not in text]
 
