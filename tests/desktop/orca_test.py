@@ -1,9 +1,7 @@
 #!/usr/bin/python3
-"""What Orca, the GNOME screen reader, speaks of the running program, read from
-its debug log: the first passage at start-up, the new one once after a key,
-and after SPIN only the one where it stopped. The passages shown are read
-through AT-SPI. Orca writes its log as it ends.
-  orca_test.py PROGRAM"""
+"""orca_test.py PROGRAM: Orca, the GNOME screen reader, speaks the passage shown
+(read through AT-SPI) once at start-up, once after Space, and once after SPIN,
+where it stopped; read from the debug log Orca writes as it ends."""
 import datetime
 import os
 import re
@@ -15,75 +13,62 @@ import time
 import pyatspi
 
 
-def wait_for(find, what, seconds=10):
-    for _ in range(seconds * 10):
+def wait_for(find, what):
+    for _ in range(100):
         if found := find():
             return found
         time.sleep(0.1)
-    sys.exit(f"no {what} within {seconds} s")
-
-
-def utterances(log):
-    """(time of day, text) of each utterance long enough to be a passage; the
-    window's title, key names and Orca's own messages are shorter or name the
-    program. The voice may follow the text."""
-    utterance = re.compile(r"(\S+) - SPEECH OUTPUT: '(.*?)'\s*(?:\{.*\})?$")
-    with open(log, encoding="utf-8", errors="replace") as lines:
-        said = [match.groups() for line in lines if (match := utterance.match(line))]
-    return [(when, " ".join(text.split())) for when, text in said
-            if len(text) > 40 and "Lum\u00d0ra" not in text]
+    sys.exit(f"no {what} within 10 s")
 
 
 def main(program):
-    # A home of its own, so that no settings and no speech server of a run
-    # before come into it; the speech server Orca starts plays into ALSA's
-    # null device, since there is no sound card.
+    # A home of its own, so that nothing of a run before comes in; the speech
+    # server Orca starts plays into ALSA's null device, as there is no sound card.
     home = tempfile.mkdtemp()
-    log = os.path.join(home, "orca.log")
-    os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
-    with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
+    os.makedirs(f"{home}/.config/speech-dispatcher")
+    with open(f"{home}/.config/speech-dispatcher/speechd.conf", "w") as conf:
         conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
                    'AddModule "dummy" "sd_dummy" "dummy.conf"\nDefaultModule dummy\n')
-    orca = subprocess.Popen(["orca", "--enable", "speech", "--debug-file", log],
+    orca = subprocess.Popen(["orca", "--enable", "speech", "--debug-file", f"{home}/orca.log"],
                             env={**os.environ, "HOME": home, "XDG_RUNTIME_DIR": home},
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(6)  # for Orca to start listening
     now = lambda: datetime.datetime.now().strftime("%H:%M:%S.%f")
-    began = now()
+    steps, shown = [("start-up", now())], []
     process = subprocess.Popen([program], env={**os.environ, "QT_QPA_PLATFORM": "xcb"})
-    shown = []
     try:
         app = wait_for(lambda: next((app for app in pyatspi.Registry.getDesktop(0)
-                                     if app is not None and app.name == "lumora"), None),
-                       "application named lumora")
+                                     if app is not None and app.name == "lumora"), None), "lumora")
         label = wait_for(lambda: pyatspi.findDescendant(
             app, lambda node: node.getRole() == pyatspi.ROLE_LABEL), "label")
         window = wait_for(lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--pid", str(process.pid)],
             capture_output=True, text=True).stdout.split(), "window")[0]
-        for step, key in (("start-up", None), ("Space", "space"), ("SPIN", "z")):
+        for key in (None, "space", "z"):
             if key:
-                began = now()
+                steps.append((key, now()))
                 subprocess.run(["xdotool", "windowactivate", "--sync", window, "key", key],
                                check=True)
             time.sleep(3)  # for Orca to speak
-            shown.append((step, began, " ".join(label.name.split())))
+            shown.append(" ".join(label.name.split()))
     finally:
         process.terminate()
-        process.wait()
         orca.terminate()
         orca.wait(timeout=20)
 
-    said = utterances(log)
-    failed = False
-    for at, (step, began, passage) in enumerate(shown):
-        ends = shown[at + 1][1] if at + 1 < len(shown) else "99"
-        heard = [text for when, text in said if began <= when < ends]
-        print(f"{step}: Orca spoke {[text[:50] for text in heard]}")
-        if len(heard) != 1 or passage not in heard[0]:
-            print(f"{step}: expected once: {passage[:50]}")
-            failed = True
-    sys.exit(1 if failed else 0)
+    # Utterances long enough to be passages: not the title, a key or Orca's
+    # own. A voice may follow the text.
+    utterance = re.compile(r"(\S+) - SPEECH OUTPUT: '(.*?)'\s*(?:\{.*\})?$")
+    with open(f"{home}/orca.log", encoding="utf-8", errors="replace") as log:
+        said = [(found[1], " ".join(found[2].split())) for line in log
+                if (found := utterance.match(line)) and len(found[2]) > 40
+                and "Lum\u00d0ra" not in found[2]]
+    bounds = [began for _, began in steps] + ["99"]
+    heard = [[text for when, text in said if bounds[at] <= when < bounds[at + 1]]
+             for at in range(len(steps))]
+    print({step: [text[:50] for text in texts] for (step, _), texts in zip(steps, heard)})
+    assert all(len(texts) == 1 and passage in texts[0] for texts, passage in zip(heard, shown)), \
+        f"not each passage once: {[passage[:50] for passage in shown]}"
 
 
 if __name__ == "__main__":
