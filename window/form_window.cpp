@@ -64,8 +64,10 @@ void FormWindow::SetCaption(std::string_view caption) {
 }
 
 void FormWindow::OnHandlerReturned() {
-    announcementDue_ = false;
-    AnnouncePassage(caption_);
+    form_.Deliver([&] {
+        announcementDue_ = false;
+        AnnouncePassage(caption_);
+    });
 }
 
 std::string FormWindow::GetCaption() const {
