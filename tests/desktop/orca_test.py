@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""orca_test.py PROGRAM: Orca, the GNOME screen reader, speaks the passage shown
-(read through AT-SPI) once at start-up, once after Space, and once after SPIN,
-where it stopped; read from the debug log Orca writes as it ends."""
+"""orca_test.py PROGRAM: Orca, the GNOME screen reader, speaks the passage the label shows once
+at start-up, once after Space and once after SPIN, where it stopped, as its debug log says."""
 import datetime
 import os
 import re
@@ -34,9 +33,8 @@ def main(program):
                 began.append(now())
                 subprocess.run(["xdotool", "key", key], check=True, timeout=10)
             time.sleep(3)  # for Orca to speak
-            app = next(app for app in pyatspi.Registry.getDesktop(0)
-                       if app and app.name == "lumora")
-            label = pyatspi.findDescendant(app, lambda node: node.getRole() == pyatspi.ROLE_LABEL)
+            label = pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), lambda node: (
+                node.getRole() == pyatspi.ROLE_LABEL and node.getApplication().name == "lumora"))
             shown.append(" ".join(label.name.split()))
     finally:
         process.terminate()
