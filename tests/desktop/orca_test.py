@@ -31,6 +31,7 @@ def main(program):
         for key in (None, "space", "z"):
             if key:
                 began.append(now())
+                # Openbox focuses the new window, so keys typed go to it.
                 subprocess.run(["xdotool", "key", key], check=True, timeout=10)
             time.sleep(3)  # for Orca to speak
             label = pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), lambda node: (
