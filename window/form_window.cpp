@@ -39,10 +39,12 @@ void FormWindow::OnTerminated() {
     form_.Terminated();
 }
 
-// Deactivation counts only when another window of the program itself becomes
-// active; the program has none (a message box is not one), so it never ends here.
+// Deactivation counts only when another real window of the program itself
+// becomes active, and the program has none. Its message boxes are no such
+// window, nor are its menus and tooltips, which a toolkit may make the active
+// window for a moment as they close.
 void FormWindow::OnActivationLost(ActivatedWindow activated) {
-    if (activated == ActivatedWindow::OwnWindow) form_.Deactivated();
+    if (activated.ofThisProgram && !activated.messageBox && !activated.popup) form_.Deactivated();
 }
 
 // The label keeps its size in points, and fills the client area again.

@@ -22,8 +22,12 @@ struct PixelRect {
 // The left button as the platform reports it over the label.
 enum class LeftButton { Press, Release, DoubleClick };
 
-// The window that takes the activation from Form1.
-enum class ActivatedWindow { Elsewhere, MessageBox, OwnWindow };
+// What the platform tells of the window that takes the activation from Form1.
+struct ActivatedWindow {
+    bool ofThisProgram = false;  // a window of this program other than Form1
+    bool messageBox = false;
+    bool popup = false;  // a menu, a tooltip or another window without a frame of its own
+};
 
 // Form1's window services with every decision made once: twips and their
 // rounding, the design geometry and centring, the timer's restart rule, the

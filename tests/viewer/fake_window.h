@@ -72,7 +72,9 @@ class FakeWindow final : public FormWindow, public WindowDriver {
         } else if (gesture == "close from the title bar" || gesture == "end the session") {
             OnCloseRequested();
         } else if (gesture == "activate another window of the program") {
-            OnActivationLost(ActivatedWindow::OwnWindow);
+            OnActivationLost({.ofThisProgram = true});
+        } else if (gesture == "a menu of the program takes the activation as it closes") {
+            OnActivationLost({.ofThisProgram = true, .popup = true});
         } else if (gesture != "right click" && gesture != "minimise and restore") {
             ADD_FAILURE() << "no such step: " << gesture;
         }

@@ -135,6 +135,14 @@ class Win32Driver final : public WindowDriver {
             other_ = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
                                      100, nullptr, nullptr, nullptr, nullptr);
             SetActiveWindow(other_);
+        } else if (gesture == "a menu of the program takes the activation as it closes") {
+            // A popup of the class Windows makes its menus of, holding the File menu.
+            HWND menu =
+                CreateWindowExW(WS_EX_TOOLWINDOW, L"#32768", L"", WS_POPUP | WS_VISIBLE, 0, 0, 100,
+                                100, hwnd(), nullptr, nullptr, GetSubMenu(GetMenu(hwnd()), 0));
+            ASSERT_NE(menu, nullptr);
+            SetActiveWindow(menu);
+            DestroyWindow(menu);
         } else {
             ADD_FAILURE() << "no such step: " << gesture;
         }

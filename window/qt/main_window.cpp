@@ -269,10 +269,12 @@ void MainWindow::changeEvent(QEvent* event) {
         notice_->Announce(label_->text());
 #endif
     if (isActiveWindow()) return;
-    QWidget* active = QApplication::activeWindow();
-    OnActivationLost(!active || active == this            ? ActivatedWindow::Elsewhere
-                     : qobject_cast<QMessageBox*>(active) ? ActivatedWindow::MessageBox
-                                                          : ActivatedWindow::OwnWindow);
+    // Another application, the desktop or nothing leaves no active window here.
+    const QWidget* active = QApplication::activeWindow();
+    const Qt::WindowType type = active ? active->windowType() : Qt::Widget;
+    OnActivationLost({.ofThisProgram = active && active != this,
+                      .messageBox = qobject_cast<const QMessageBox*>(active) != nullptr,
+                      .popup = type == Qt::Popup || type == Qt::ToolTip});
 }
 
 // Keys.

@@ -17,15 +17,19 @@ COLORREF toColorRef(Rgb colour) {
     return RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
 }
 
-// The window `other` that took the activation, as the window decides on it.
-ActivatedWindow kindOf(HWND other) {
+// The window `other` that took the activation, as Windows tells of it: a
+// message box is a dialog of its own class, and menus (the system menu among
+// them) and tooltips are popups without a caption.
+ActivatedWindow describe(HWND other) {
     DWORD process = 0;
     if (!other || (GetWindowThreadProcessId(other, &process), process != GetCurrentProcessId()))
-        return ActivatedWindow::Elsewhere;
+        return {};
     wchar_t className[16] = {};
     GetClassNameW(other, className, 16);
-    return std::wstring_view(className) == L"#32770" ? ActivatedWindow::MessageBox
-                                                     : ActivatedWindow::OwnWindow;
+    const LONG_PTR style = GetWindowLongPtrW(other, GWL_STYLE);
+    return {.ofThisProgram = true,
+            .messageBox = std::wstring_view(className) == L"#32770",
+            .popup = (style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION};
 }
 
 std::int16_t shiftMask() {
@@ -159,7 +163,7 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE)
-                OnActivationLost(kindOf(reinterpret_cast<HWND>(lParam)));
+                OnActivationLost(describe(reinterpret_cast<HWND>(lParam)));
             break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
