@@ -64,6 +64,10 @@ inline constexpr std::array kMenuBar = {
 
 // Form1: its client area is replaced at start-up; its own font draws nothing.
 inline constexpr std::string_view kDesignTitle = "Lum\u00D0ra";
+// Its frame is fixed, as the label is fitted once, at start-up: the title bar
+// has the system menu, minimise and close, and nothing that would grow it.
+inline constexpr bool kMinimiseButton = true;
+inline constexpr bool kMaximiseButton = false;
 inline constexpr int kDesignClientWidth = 9915;  // twips
 inline constexpr int kDesignClientHeight = 5190;
 inline constexpr Rgb kFormBackColor = 0x000000;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <map>
 
 #include "tests/window/window_driver.h"
@@ -122,6 +123,10 @@ class QtDriver final : public WindowDriver {
         Look look;
         look.visible = window_.isVisible();
         look.resizable = window_.minimumSize() != window_.maximumSize();
+        const Qt::WindowFlags frame = window_.windowHandle()->flags();
+        look.minimiseButton = frame.testFlag(Qt::WindowMinimizeButtonHint);
+        look.maximiseButton = frame.testFlag(Qt::WindowMaximizeButtonHint);
+        look.closeButton = frame.testFlag(Qt::WindowCloseButtonHint);
         look.title = window_.windowTitle().toStdString();
         look.label = QAccessible::queryAccessibleInterface(window_.label())
                          ->text(QAccessible::Name)

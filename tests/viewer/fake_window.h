@@ -20,6 +20,9 @@ class FakeWindow final : public FormWindow, public WindowDriver {
         look_.fore = form1::kLabelForeColor;
         look_.back = form1::kLabelBackColor;
         look_.period = form1::kTimerInterval;
+        look_.minimiseButton = form1::kMinimiseButton;
+        look_.maximiseButton = form1::kMaximiseButton;
+        look_.closeButton = true;
         for (const form1::MenuEntry& entry : form1::kMenuBar) {
             look_.menuBar.push_back({std::string(entry.caption)});
             for (const form1::MenuItem& item : entry.items)

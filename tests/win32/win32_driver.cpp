@@ -166,7 +166,11 @@ class Win32Driver final : public WindowDriver {
     Look Read() const override {
         Look look;
         look.visible = IsWindowVisible(hwnd());
-        look.resizable = GetWindowLongW(hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX);
+        const LONG style = GetWindowLongW(hwnd(), GWL_STYLE);
+        look.resizable = style & (WS_THICKFRAME | WS_MAXIMIZEBOX);
+        look.minimiseButton = style & WS_MINIMIZEBOX;
+        look.maximiseButton = style & WS_MAXIMIZEBOX;
+        look.closeButton = style & WS_SYSMENU;  // the system menu's Close is the button's
         look.title = textOf(hwnd());
         look.label = textOf(label());
         look.ticking = window_.TimerEnabled();

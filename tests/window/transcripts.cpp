@@ -153,7 +153,12 @@ class Player {
                     menu.append(at == 1 ? " (" : " ")
                         .append(inQuotes(entry[at]))
                         .append(at > 0 && at + 1 == entry.size() ? ")" : "");
-            out_.insert(out_.end(), {line, menu});
+            std::string buttons;
+            for (const auto& [shown, name] :
+                 {std::pair(look.minimiseButton, "minimise"),
+                  std::pair(look.maximiseButton, "maximise"), std::pair(look.closeButton, "close")})
+                if (shown) buttons.append(buttons.empty() ? "" : ", ").append(name);
+            out_.insert(out_.end(), {line, "  title-bar buttons: " + buttons, menu});
         }
         std::snprintf(line, sizeof line, " at %g pt, %06X on %06X", look.points, look.fore,
                       look.back);

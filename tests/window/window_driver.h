@@ -20,6 +20,7 @@ inline constexpr int kShift = 1, kControl = 2;  // modifiers held, or-ed
 // The window as a user sees it.
 struct Look {
     bool visible = false, resizable = false, labelFillsClient = false, ticking = false;
+    bool minimiseButton = false, maximiseButton = false, closeButton = false;  // on the title bar
     std::string title, label;  // the label as assistive technology reads it
     double points = 0;
     Rgb fore = 0, back = 0;  // the background as painted in the client area's corner

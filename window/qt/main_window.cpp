@@ -43,9 +43,11 @@ MainWindow::MainWindow(RandomSource& random)
     setObjectName("Form1");
     setWindowTitle(fromUtf8(form1::kDesignTitle));
     setWindowIcon(programIcon());
-    // A fixed frame: the label is fitted once, at start-up.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Qt::WindowFlags frame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    frame.setFlag(Qt::WindowMinimizeButtonHint, form1::kMinimiseButton);
+    frame.setFlag(Qt::WindowMaximizeButtonHint, form1::kMaximiseButton);
+    setWindowFlags(frame);
     setFocusPolicy(Qt::StrongFocus);
     createMenus();
     createLabel();

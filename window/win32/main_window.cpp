@@ -11,7 +11,9 @@ namespace lumora {
 namespace {
 
 // A fixed frame; the label's control paints itself.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+                         (form1::kMinimiseButton ? WS_MINIMIZEBOX : 0) |
+                         (form1::kMaximiseButton ? WS_MAXIMIZEBOX : 0);
 
 COLORREF toColorRef(Rgb colour) {
     return RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
