@@ -1,13 +1,19 @@
-// Started by lumora-qt-bench: opens Lumora's window, a bare Qt window of the
-// same size ("bare"), or one that shows a line of text ("text"), prints the
-// monotonic clock (ns) once the window's content is first painted, and exits.
+// Started by lumora-qt-bench: opens Lumora's window ("lumora"), the same UI
+// built plainly in Qt ("plain") or a bare Qt window of the same size ("bare"),
+// prints the monotonic clock (ns) once the window's content is first painted,
+// and exits.
 #include <QApplication>
 #include <QLabel>
-#include <QWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <random>
 
+#include "catalogue/verse_catalogue.h"
+#include "window/form1_description.h"
+#include "window/qt/label_font.h"
 #include "window/qt/main_window.h"
 #include "window/qt/verse_label.h"
 
@@ -34,17 +40,55 @@ class FirstPaint : public QObject {
     }
 };
 
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Lumora's window as Qt builds it plainly: the described menu bar, and one
+// word-wrapped bold label showing a passage drawn at random at its size, white
+// on black; none of the program's handlers, timer or accessibility.
+QLabel* buildPlainly(QMainWindow& window) {
+    for (const lumora::form1::MenuEntry& entry : lumora::form1::kMenuBar) {
+        if (entry.items.empty()) {
+            window.menuBar()->addAction(fromUtf8(entry.caption));
+            continue;
+        }
+        QMenu* menu = window.menuBar()->addMenu(fromUtf8(entry.caption));
+        for (const lumora::form1::MenuItem& item : entry.items)
+            menu->addAction(fromUtf8(item.caption));
+    }
+    std::random_device device;
+    const int row = std::uniform_int_distribution(1, lumora::kCatalogueRows)(device);
+    const lumora::CatalogueEntry& verse = lumora::LookupVerse(static_cast<std::int16_t>(row));
+    auto* label = new QLabel(fromUtf8(verse.Caption), &window);
+    QFont font = lumora::LabelFont();
+    font.setPointSizeF(verse.FontSize.value_or(18));
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    label->setPalette(QPalette(Qt::white, Qt::black));
+    window.setCentralWidget(label);
+    window.setFixedSize(667, 412);
+    return label;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     FirstPaint firstPaint;
     const char* mode = argc > 1 ? argv[1] : "lumora";
-    if (std::strcmp(mode, "bare") == 0 || std::strcmp(mode, "text") == 0) {
+    if (std::strcmp(mode, "plain") == 0) {
+        QMainWindow plain;
+        buildPlainly(plain)->installEventFilter(&firstPaint);
+        plain.show();
+        return QApplication::exec();
+    }
+    if (std::strcmp(mode, "bare") == 0) {
         QWidget bare;
         bare.resize(667, 412);
-        QLabel* text = std::strcmp(mode, "text") == 0 ? new QLabel("John 3:16", &bare) : nullptr;
-        (text ? static_cast<QWidget*>(text) : &bare)->installEventFilter(&firstPaint);
+        bare.installEventFilter(&firstPaint);
         bare.show();
         return QApplication::exec();
     }
