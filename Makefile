@@ -10,11 +10,19 @@ LUMORA_NO_32BIT ?=
 # can be repeated byte for byte.
 export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 1)
 
-.PHONY: deps configure build test test-sanitized test-windows test-debian13 test-package \
+.PHONY: deps deps-windows deps-package deps-test configure build test test-sanitized test-windows test-debian13 test-package \
         test-reproducible win32 win64 run screenshot package install bench clean
 
+# What each entry point installs: building and running the Linux program
+# needs the least; make test installs everything (scripts/debian-packages).
 deps:
-	@scripts/install-deps
+	@scripts/install-deps build
+deps-windows:
+	@scripts/install-deps windows
+deps-package:
+	@scripts/install-deps build windows package
+deps-test:
+	@scripts/install-deps build windows package test
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -22,7 +30,7 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build test-sanitized test-windows test-package test-reproducible test-debian13
+test: deps-test build test-sanitized test-windows test-package test-reproducible test-debian13
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The core's tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -46,14 +54,14 @@ screenshot: build
 
 # The packages: the Debian package in build/package/, the Windows installer
 # and zip in build-win32/package/.
-package: build win32
+package: deps-package build win32
 	@cd $(BUILD_DIR) && cpack >/dev/null
 	@ls $(BUILD_DIR)/package/*.deb $(WIN32_DIR)/package/*.msi $(WIN32_DIR)/package/*.zip
 
 # The Debian package as Debian checks it (lintian, hardening-check), then
 # installed, started and removed on this machine; test-debian13 does the same
 # on Debian 13.
-test-package: package
+test-package: deps-test package
 	@warnings=$$(lintian $(BUILD_DIR)/package/lumora_*.deb 2>&1 | grep -E '^[EW]: ' || true); \
 	    if [ -n "$$warnings" ]; then echo "$$warnings"; exit 1; fi; \
 	    echo "test-package: lintian reports no error and no warning"
@@ -70,7 +78,7 @@ install: build
 
 # Timings of the core, then of the Qt window against Qt alone.
 # build-win32/Lumora.exe: the 32-bit Windows program, cross-compiled with mingw-w64.
-win32: deps
+win32: deps-windows
 	@cmake -S . -B $(WIN32_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WIN32_DIR) -j $(JOBS)
 
@@ -85,7 +93,7 @@ win64: win32
 # The Windows tests drive the real window under Wine, one at a time: always the
 # 64-bit build under 64-bit Wine, and the 32-bit build under 32-bit Wine where
 # this machine can execute a 32-bit program (asked of Wine's own 32-bit loader).
-test-windows: win32 win64
+test-windows: deps-test win32 win64
 	@ctest --test-dir $(WIN64_DIR) --output-on-failure
 	@if [ -n "$(LUMORA_NO_32BIT)" ]; then \
 	    echo "test-windows: LUMORA_NO_32BIT is set, so the 32-bit Lumora.exe was checked as a file and not run"; \
@@ -96,7 +104,7 @@ test-windows: win32 win64
 	fi
 
 # The committed tree built and tested on Debian 13 (Qt 6.8), in a root of its own.
-test-debian13: deps
+test-debian13: deps-test
 	@scripts/test-debian13
 
 bench: build
