@@ -2,9 +2,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ranges>
+#include <string>
 
 namespace lumora {
 namespace {
@@ -20,11 +23,23 @@ void refuse(const QString& why) {
 
 }  // namespace
 
+// The platforms Qt is asked to try, by -platform or QT_QPA_PLATFORM, each
+// with its arguments after a colon; X11 and Wayland need their display named.
 bool DisplayNamed(int argc, char* argv[]) {
-    for (int at = 1; at < argc; ++at)
+    const char* chosen = std::getenv("QT_QPA_PLATFORM");
+    std::string platforms = chosen ? chosen : "";
+    for (int at = 1; at + 1 < argc; ++at)
         if (std::strcmp(argv[at], "-platform") == 0 || std::strcmp(argv[at], "--platform") == 0)
+            platforms = argv[at + 1];
+    if (platforms.empty()) return set("DISPLAY") || set("WAYLAND_DISPLAY");
+    for (const auto& each : std::views::split(platforms, ';')) {
+        const std::string platform(each.begin(), std::ranges::find(each, ':'));
+        if (platform == "xcb"                 ? set("DISPLAY")
+            : platform.starts_with("wayland") ? set("WAYLAND_DISPLAY")
+                                              : !platform.empty())
             return true;
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+    }
+    return false;
 }
 
 std::optional<int> AnswerCommandLine(const QCoreApplication& app, bool displayNamed) {

@@ -7,7 +7,7 @@ class QCoreApplication;
 namespace lumora {
 
 // Whether a display is named for Qt to open the window on: an X display, a
-// Wayland one, or a platform asked for by name (such as offscreen).
+// Wayland one, or another platform asked for by name (such as offscreen).
 bool DisplayNamed(int argc, char* argv[]);
 
 // Reads the command line as Qt programs do, before any window is made:
