@@ -148,8 +148,8 @@ class QtDriver final : public WindowDriver {
     }
 
   private:
-    // The window the application holds active, a transient menu's owner not
-    // counted, as Form1 is told of it.
+    // Activates `window` and waits until the application holds it active, as
+    // Form1 is told of it; isActiveWindow() also counts a window whose menu is.
     static void activate(QWidget& window) {
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
