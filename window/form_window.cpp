@@ -5,21 +5,33 @@
 
 namespace lumora {
 
+// The smallest size a caption is made smaller to, so that it shows whole.
+inline constexpr double kSmallestFittedPoints = 8;
+
 FormWindow::FormWindow(RandomSource& random, std::string platformLine)
     : form_(*this, random, std::move(platformLine)) {}
 
-// Events.
+// Events. Once a handler has run, the label's caption is fitted to it, before
+// anything is painted.
+
+template <typename Handler>
+void FormWindow::deliver(Handler&& handler) {
+    form_.Deliver([&] {
+        handler();
+        fitCaption();
+    });
+}
 
 void FormWindow::OnCommand(form1::Handler handler) {
-    form_.Deliver([&] { (form_.viewer().*handler)(); });
+    deliver([&] { (form_.viewer().*handler)(); });
 }
 
 void FormWindow::OnKeyDown(std::int16_t keyCode, std::int16_t shift) {
-    form_.Deliver([&] { form_.viewer().Form_KeyDown(keyCode, shift); });
+    deliver([&] { form_.viewer().Form_KeyDown(keyCode, shift); });
 }
 
 void FormWindow::OnTick() {
-    form_.Deliver([&] { form_.viewer().Timer1_Timer(); });
+    deliver([&] { form_.viewer().Timer1_Timer(); });
 }
 
 // A click is a press and release of the left button on the label. The second
@@ -27,7 +39,7 @@ void FormWindow::OnTick() {
 bool FormWindow::OnLeftButton(LeftButton event, bool onLabel) {
     const bool click = event == LeftButton::Release && pressed_ && onLabel;
     pressed_ = event == LeftButton::Press && onLabel;
-    if (click) form_.Deliver([&] { form_.viewer().Label1_Click(); });
+    if (click) deliver([&] { form_.viewer().Label1_Click(); });
     return pressed_;
 }
 
@@ -49,8 +61,9 @@ void FormWindow::OnActivationLost(ActivatedWindow activated) {
 
 // The label keeps its size in points, and fills the client area again.
 void FormWindow::OnDpiChanged() {
-    form_.Deliver([&] {
-        ApplyFont(points_);
+    deliver([&] {
+        ApplyFont(drawnPoints_);
+        fitDue_ = true;
         form_.FitLabel();
     });
 }
@@ -62,6 +75,7 @@ void FormWindow::OnDpiChanged() {
 void FormWindow::SetCaption(std::string_view caption) {
     caption_.assign(caption);
     ShowCaption(caption_);
+    fitDue_ = true;
     if (!std::exchange(announcementDue_, true)) AfterHandler();
 }
 
@@ -79,7 +93,36 @@ std::string FormWindow::GetCaption() const {
 void FormWindow::SetFontSize(int points) {
     if (points == points_) return;
     points_ = points;
-    ApplyFont(points_);
+    fitDue_ = true;
+}
+
+void FormWindow::RefreshLabel() {
+    fitCaption();
+    RepaintLabel();
+}
+
+// A caption that the label cannot hold at the size asked for is drawn at the
+// largest whole size, down to 8 points, at which it shows whole: a passage
+// whose end cannot be read is no passage shown. Only a frame that leaves the
+// label less room than the design gives makes one smaller.
+double FormWindow::sizeShowingWhole() const {
+    const int width = toPixels(labelWidth_), height = toPixels(labelHeight_);
+    double points = points_;
+    while (points > kSmallestFittedPoints && TextHeight(caption_, points, width) > height)
+        points = std::ceil(points) - 1;
+    return points;
+}
+
+// Measuring takes a text layout, as painting does, so each caption's size is
+// measured once while the label's room stays the same.
+void FormWindow::fitCaption() {
+    if (!std::exchange(fitDue_, false)) return;
+    const auto [fitted, added] =
+        fittedSizes_.try_emplace(std::to_string(points_) + '\n' + caption_, points_);
+    if (added) fitted->second = sizeShowingWhole();
+    if (fitted->second == drawnPoints_) return;
+    drawnPoints_ = fitted->second;
+    ApplyFont(drawnPoints_);
 }
 
 void FormWindow::SetForeColor(Rgb colour) {
@@ -157,11 +200,17 @@ double FormWindow::ClientHeight() const {
 }
 
 void FormWindow::SetLabelSize(std::int16_t widthTwips, std::int16_t heightTwips) {
-    ResizeLabel({toPixels(widthTwips), toPixels(heightTwips)});
+    labelWidth_ = widthTwips;
+    labelHeight_ = heightTwips;
+    ResizeLabel({toPixels(labelWidth_), toPixels(labelHeight_)});
+    fittedSizes_.clear();
+    fitDue_ = true;
+    fitCaption();
 }
 
 // Centred in the screen's area for windows.
 void FormWindow::ShowForm() {
+    fitCaption();
     const PixelRect area = AvailableArea();
     const PixelSize outer = OuterSize();
     ShowAt(area.left + (area.right - area.left - outer.width) / 2,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "viewer/random_source.h"
 #include "viewer/window_services.h"
@@ -31,7 +32,8 @@ struct ActivatedWindow {
 
 // Form1's window services with every decision made once: twips and their
 // rounding, the design geometry and centring, the timer's restart rule, the
-// unchanged-value caches, what a click is and when deactivation counts. A
+// unchanged-value caches, what a click is, when deactivation counts, and the
+// size a caption is drawn at so that it shows whole. A
 // front-end derives from it, carries out the primitives below on its toolkit
 // and hands every platform event to an On... method.
 class FormWindow : public WindowServices {
@@ -40,8 +42,8 @@ class FormWindow : public WindowServices {
 
     Form1& form() { return form_; }
 
-    // The label's font size and colours, as last set.
-    double LabelPoints() const { return points_; }
+    // The label's font size as drawn, and its colours as last set.
+    double LabelPoints() const { return drawnPoints_; }
     Rgb LabelForeColor() const { return fore_; }
     Rgb LabelBackColor() const { return back_; }
     // Timer1 as last set: whether it ticks, and its period.
@@ -69,6 +71,7 @@ class FormWindow : public WindowServices {
     void SetCaption(std::string_view caption) final;
     std::string GetCaption() const final;
     void SetFontSize(int points) final;
+    void RefreshLabel() final;
     void SetForeColor(Rgb colour) final;
     void SetBackColor(Rgb colour) final;
     void Beep() final;
@@ -92,6 +95,11 @@ class FormWindow : public WindowServices {
     // Primitives of the toolkit.
     virtual double DotsPerInch() const = 0;
     virtual void ShowCaption(std::string_view caption) = 0;
+    // The height in pixels that `caption` takes at `points`, broken into lines
+    // `width` pixels wide as the label breaks them.
+    virtual int TextHeight(std::string_view caption, double points, int width) const = 0;
+    // Paints the label now, delivering no other event meanwhile.
+    virtual void RepaintLabel() = 0;
     // Calls OnHandlerReturned once the running handler has returned.
     virtual void AfterHandler() = 0;
     // Tells screen readers to speak the passage, politely, though the label
@@ -116,12 +124,20 @@ class FormWindow : public WindowServices {
     virtual void ShowAt(int left, int top) = 0;
 
   private:
+    template <typename Handler>
+    void deliver(Handler&& handler);
+    double sizeShowingWhole() const;
+    void fitCaption();
     double twipsPerPixel() const;
     int toPixels(double twips) const;
 
     Form1 form_;
     std::string caption_;
-    double points_ = form1::kLabelFont.points;
+    double points_ = form1::kLabelFont.points;  // as asked for
+    double drawnPoints_ = points_;
+    bool fitDue_ = false;
+    std::unordered_map<std::string, double> fittedSizes_;  // by size asked and caption
+    int labelWidth_ = form1::kLabelWidth, labelHeight_ = form1::kLabelHeight;  // twips
     Rgb fore_ = form1::kLabelForeColor, back_ = form1::kLabelBackColor;
     bool timerEnabled_ = form1::kTimerEnabled;
     int timerInterval_ = form1::kTimerInterval;

@@ -52,6 +52,8 @@ class QtDriver final : public WindowDriver {
         return window_.form().Start() && QTest::qWaitForWindowExposed(&window_);
     }
     void Wait(int milliseconds) override { QTest::qWait(milliseconds); }
+    // The window's contents start lower, as below a taller title bar.
+    void ThickenFrame(int pixels) override { window_.setContentsMargins(0, pixels, 0, 0); }
 
     void Press(Key key, int modifiers) override {
         Qt::KeyboardModifiers held;
@@ -132,6 +134,9 @@ class QtDriver final : public WindowDriver {
                          ->text(QAccessible::Name)
                          .toStdString();
         look.points = window_.label()->font().pointSizeF();
+        // The height QLabel itself asks for to show its text whole.
+        look.captionCut =
+            window_.label()->heightForWidth(window_.label()->width()) > window_.label()->height();
         look.fore = window_.label()->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF;
         const QImage client = window_.centralWidget()->grab().toImage();
         look.back = client.pixel(client.width() - 2, client.height() - 2) & 0xFFFFFF;

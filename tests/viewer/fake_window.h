@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fstream>
+#include <ranges>
 
 #include "tests/window/window_driver.h"
 #include "window/windows1252.h"
@@ -35,7 +37,6 @@ class FakeWindow final : public FormWindow, public WindowDriver {
 
     // The toolkit.
     void SetTitle(const std::string& text) override { look_.title = text; }
-    void RefreshLabel() override { repaints.push_back(look_.label); }
     void ShowMessage(const std::string& prompt, const std::string& title) override {
         if (whileOpen_) whileOpen_({title, prompt, 1, false});
     }
@@ -59,6 +60,7 @@ class FakeWindow final : public FormWindow, public WindowDriver {
         return form().Ended() ? form().ExitStatus() : kStillRunning;
     }
     bool Start() override { return form().Start(); }
+    void ThickenFrame(int pixels) override { frameExtra_ = pixels; }
     void Wait(int) override {}
     void Press(Key key, int modifiers) override {
         OnKeyDown(static_cast<std::int16_t>(key), static_cast<std::int16_t>(modifiers));
@@ -96,11 +98,29 @@ class FakeWindow final : public FormWindow, public WindowDriver {
     void AnswerBoxes(std::function<void(const BoxSeen&)> whileOpen) override {
         whileOpen_ = std::move(whileOpen);
     }
-    Look Read() const override { return look_; }
+    Look Read() const override {
+        Look look = look_;
+        look.captionCut = TextHeight(look.label, look.points, label_.width) > label_.height;
+        return look;
+    }
 
   protected:
     double DotsPerInch() const override { return 96; }
     void ShowCaption(std::string_view text) override { look_.label = text; }
+    // Pretend text: each character is 0.6 of the size wide and each line 1.5
+    // of it high, in pixels; lines break at spaces.
+    int TextHeight(std::string_view caption, double points, int width) const override {
+        const double advance = points * 0.6;
+        int lines = 1;
+        double used = -advance;  // no space before a line's first word
+        for (const auto word : std::views::split(caption, ' ')) {
+            const double wordWidth = static_cast<double>(std::ranges::distance(word)) * advance;
+            if (used >= 0 && used + advance + wordWidth > width) ++lines, used = -advance;
+            used += advance + wordWidth;
+        }
+        return lines * static_cast<int>(std::ceil(points * 1.5));
+    }
+    void RepaintLabel() override { repaints.push_back(look_.label); }
     void AfterHandler() override {}  // screen readers are not pretended
     void AnnouncePassage(const std::string&) override {}
     void ApplyFont(double points) override { look_.points = points; }
@@ -112,11 +132,12 @@ class FakeWindow final : public FormWindow, public WindowDriver {
     void StopTicks() override { look_.ticking = false; }
     PixelSize OuterSize() const override { return look_.outer; }
     void ResizeOuter(PixelSize size) override { look_.outer = size; }
-    // The frame and menu bar take 2 by 46 pixels.
+    // The frame and menu bar take 2 by 46 pixels, and what a thicker frame takes.
     PixelSize ClientSize() const override {
-        return {look_.outer.width - 2, look_.outer.height - 46};
+        return {look_.outer.width - 2, look_.outer.height - 46 - frameExtra_};
     }
     void ResizeLabel(PixelSize size) override {
+        label_ = size;
         look_.labelFillsClient =
             size.width == ClientSize().width && size.height == ClientSize().height;
     }
@@ -125,6 +146,8 @@ class FakeWindow final : public FormWindow, public WindowDriver {
 
   private:
     Look look_;
+    PixelSize label_;
+    int frameExtra_ = 0;
     std::function<void(const BoxSeen&)> whileOpen_;
 };
 

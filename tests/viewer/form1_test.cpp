@@ -1,5 +1,6 @@
 // What the transcripts cannot show: the clock's seed, the toolkit's closing
-// events raised from inside the end, and when SPIN paints.
+// events raised from inside the end, when SPIN paints, and the exact size a
+// caption too long for the label is drawn at.
 #include <gtest/gtest.h>
 
 #include "catalogue/verse_catalogue.h"
@@ -52,6 +53,30 @@ TEST(Spin, PaintsEachVerseBeforeDrawingTheNext) {
     EXPECT_EQ(window.repaints.front(), before);
     EXPECT_EQ(window.repaints.back(), LookupVerse(999).Caption);
     EXPECT_EQ(window.Read().label, LookupVerse(1000).Caption);
+}
+
+// On the pretend toolkit a hundred four-letter words asked for at 18 points
+// take 9 lines of 27 pixels (243); 8 of 26 at 17 points (208), 8 of 24 at 16
+// (192), 7 of 21 at 14 (147) and 4 of 12 at 8 (48). The label is what a
+// thicker frame leaves of 366 pixels.
+TEST(CaptionFit, ACaptionTooLongForTheLabelTakesTheLargestWholeSizeThatFitsDownTo8Points) {
+    std::string longCaption;
+    for (int word = 0; word < 100; ++word) longCaption += word ? " abcd" : "abcd";
+    const std::pair<int, double> labelHeightAndSize[] = {{366, 18}, {243, 18}, {242, 17},
+                                                         {200, 16}, {150, 14}, {40, 8}};
+    for (const auto& [labelHeight, points] : labelHeightAndSize) {
+        ScriptedRandom random;
+        FakeWindow window{random};
+        window.ThickenFrame(366 - labelHeight);
+        ASSERT_TRUE(window.Start());
+        window.SetFontSize(18);
+        window.SetCaption(longCaption);
+        window.RefreshLabel();
+        EXPECT_EQ(window.Read().points, points) << "a label " << labelHeight << " pixels high";
+        window.SetCaption("abcd");
+        window.RefreshLabel();
+        EXPECT_EQ(window.Read().points, 18) << "a short caption after it";
+    }
 }
 
 }  // namespace

@@ -63,6 +63,26 @@ void CALLBACK answerBox(HWND, UINT, UINT_PTR, DWORD) {
     boxPoll = SetTimer(nullptr, 0, 5, answerBox);  // for a box the step opens next
 }
 
+// A thicker frame: Form1's non-client area takes this many more pixels at its
+// top, from its creation on.
+int frameExtra = 0;
+WNDPROC formProc = nullptr;
+
+LRESULT CALLBACK thickFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(formProc, window, message, wParam, lParam);
+    // The client rectangle comes first whichever form lParam has.
+    if (message == WM_NCCALCSIZE) reinterpret_cast<RECT*>(lParam)->top += frameExtra;
+    return result;
+}
+
+LRESULT CALLBACK thickenAtCreation(int code, WPARAM wParam, LPARAM lParam) {
+    const HWND created = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND && classOf(created) == Win32MainWindow::kClassName)
+        formProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&thickFrame)));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 void CALLBACK giveUp(HWND, UINT, UINT_PTR, DWORD) {
     PostQuitMessage(kTimedOut);
 }
@@ -78,6 +98,8 @@ class Win32Driver final : public WindowDriver {
         for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
         }
         UnhookWinEvent(hook_);
+        if (creationHook_) UnhookWindowsHookEx(creationHook_);
+        frameExtra = 0;
     }
 
     FormWindow& window() override { return window_; }
@@ -85,6 +107,10 @@ class Win32Driver final : public WindowDriver {
         const bool started = window_.Start(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
         Wait(50);
         return started;
+    }
+    void ThickenFrame(int pixels) override {
+        frameExtra = pixels;
+        creationHook_ = SetWindowsHookExW(WH_CBT, thickenAtCreation, nullptr, GetCurrentThreadId());
     }
     void Wait(int milliseconds) override {
         const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
@@ -193,6 +219,14 @@ class Win32Driver final : public WindowDriver {
         HDC dc = GetDC(label());
         look.back = rgbOf(GetPixel(dc, area.right - area.left - 2, area.bottom - area.top - 2));
         const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+        // The height DrawText gives the text in the label's font.
+        const std::wstring text = Widen(look.label);
+        RECT needed{0, 0, area.right - area.left, 0};
+        HGDIOBJ oldFont = SelectObject(dc, window_.Label().Font());
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+                  DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+        SelectObject(dc, oldFont);
+        look.captionCut = needed.bottom > area.bottom - area.top;
         ReleaseDC(label(), dc);
         look.fore = rgbOf(window_.Label().Foreground());
         look.points = std::round(FontPixels() * 72.0 / dpi);  // whole pixels, to whole points
@@ -227,6 +261,7 @@ class Win32Driver final : public WindowDriver {
     HWINEVENTHOOK hook_ =
         SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
                         noteLiveRegionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    HHOOK creationHook_ = nullptr;
     Win32MainWindow window_;
     HWND other_ = nullptr;
 };

@@ -96,6 +96,9 @@ class Player {
                         std::stoi(step.substr(13)));
         if (step.starts_with("draw colour ")) random_.script.push_back(std::stof(step.substr(12)));
         if (step == "fail the draws") random_.failing = true;
+        if (std::smatch frame;
+            std::regex_match(step, frame, std::regex("make the frame (\\d+) pixels taller")))
+            driver_.ThickenFrame(std::stoi(frame[1]));
         if (step == "make Scripture.txt a folder") {
             fs::remove("Scripture.txt");
             fs::create_directory("Scripture.txt");
@@ -160,8 +163,8 @@ class Player {
                 if (shown) buttons.append(buttons.empty() ? "" : ", ").append(name);
             out_.insert(out_.end(), {line, "  title-bar buttons: " + buttons, menu});
         }
-        std::snprintf(line, sizeof line, " at %g pt, %06X on %06X", look.points, look.fore,
-                      look.back);
+        std::snprintf(line, sizeof line, " at %g pt,%s %06X on %06X", look.points,
+                      look.captionCut ? " cut off," : "", look.fore, look.back);
         out_.insert(out_.end(),
                     {"  title " + inQuotes(look.title), "  label " + captionName(look.label) + line,
                      look.ticking ? "  timer every " + std::to_string(look.period) + " ms"

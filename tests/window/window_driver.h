@@ -20,6 +20,7 @@ inline constexpr int kShift = 1, kControl = 2;  // modifiers held, or-ed
 // The window as a user sees it.
 struct Look {
     bool visible = false, resizable = false, labelFillsClient = false, ticking = false;
+    bool captionCut = false;  // lines of the caption fall below the label's edge
     bool minimiseButton = false, maximiseButton = false, closeButton = false;  // on the title bar
     std::string title, label;  // the label as assistive technology reads it
     double points = 0;
@@ -50,6 +51,9 @@ class WindowDriver {
     virtual int Run(const std::function<void()>& play) = 0;
     // Starts Form1 as the program does and waits until the window is shown.
     virtual bool Start() = 0;
+    // Before the start: the desktop's frame takes `pixels` more of the
+    // window's height, as a taller title bar would.
+    virtual void ThickenFrame(int pixels) = 0;
     // Handles the platform's events for a while.
     virtual void Wait(int milliseconds) = 0;
     virtual void Press(Key key, int modifiers = 0) = 0;

@@ -117,6 +117,10 @@ void MainWindow::ShowCaption(std::string_view caption) {
     label_->setText(fromUtf8(caption));  // raises the change of the label's accessible name
 }
 
+int MainWindow::TextHeight(std::string_view caption, double points, int width) const {
+    return label_->TextHeight(fromUtf8(caption), points, width);
+}
+
 void MainWindow::AfterHandler() {
     QMetaObject::invokeMethod(
         this, [this] { OnHandlerReturned(); }, Qt::QueuedConnection);
@@ -149,7 +153,7 @@ void MainWindow::ApplyColours(Rgb fore, Rgb back) {
     centralWidget()->setPalette(colours);  // the background fills the client area
 }
 
-void MainWindow::RefreshLabel() {
+void MainWindow::RepaintLabel() {
     label_->repaint();
 }
 
@@ -196,7 +200,8 @@ void MainWindow::ResizeOuter(PixelSize size) {
 }
 
 PixelSize MainWindow::ClientSize() const {
-    return {width(), height() - menuBar()->sizeHint().height()};
+    const QRect inside = contentsRect();
+    return {inside.width(), inside.height() - menuBar()->sizeHint().height()};
 }
 
 void MainWindow::ResizeLabel(PixelSize size) {

@@ -25,7 +25,6 @@ class MainWindow final : public QMainWindow, public FormWindow {
 
     // Window services.
     void SetTitle(const std::string& title) override;
-    void RefreshLabel() override;
     void ShowMessage(const std::string& prompt, const std::string& title) override;
     void AppendToFile(const std::string& fileName, const std::string& text) override;
     void ShowFailure(const std::string& reason) override;
@@ -41,6 +40,8 @@ class MainWindow final : public QMainWindow, public FormWindow {
     // The toolkit's primitives.
     double DotsPerInch() const override;
     void ShowCaption(std::string_view caption) override;
+    int TextHeight(std::string_view caption, double points, int width) const override;
+    void RepaintLabel() override;
     void AfterHandler() override;
     void AnnouncePassage(const std::string& caption) override;
     void ApplyFont(double points) override;

@@ -1,5 +1,6 @@
 #include "window/qt/verse_label.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 namespace lumora {
@@ -13,6 +14,16 @@ VerseLabel::VerseLabel(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
     setMargin(0);
+}
+
+// QLabel draws its text with these flags and its own font, on itself.
+int VerseLabel::TextHeight(const QString& text, double points, int width) const {
+    QFont sized = font();
+    sized.setPointSizeF(points);
+    const QRect room(0, 0, width, QWIDGETSIZE_MAX);
+    return QFontMetrics(sized, this)
+        .boundingRect(room, alignment() | Qt::TextWordWrap, text)
+        .height();
 }
 
 // The label holds the pointer from the press on, so a release may fall outside it.

@@ -15,6 +15,10 @@ class VerseLabel final : public QLabel {
   public:
     explicit VerseLabel(QWidget* parent);
 
+    // The height `text` takes at `points`, broken into lines `width` wide as
+    // the label breaks them when it paints.
+    int TextHeight(const QString& text, double points, int width) const;
+
   signals:
     void leftButton(LeftButton event, bool onLabel);
 

@@ -202,13 +202,25 @@ void Win32MainWindow::ShowCaption(std::string_view caption) {
     label_.SetText(Widen(caption));
 }
 
-void Win32MainWindow::ApplyFont(double points) {
+// The label's face at `points` on this window's monitor.
+HFONT Win32MainWindow::labelFont(double points) const {
     HFONT font = CreateFontW(-static_cast<int>(std::lround(points * dpi_ / 72)), 0, 0, 0,
                              form1::kLabelFont.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_SWISS, Widen(form1::kLabelFont.face).c_str());
     if (!font) throw WindowFailure("The label's font could not be created");
-    label_.SetFont(font);
+    return font;
+}
+
+void Win32MainWindow::ApplyFont(double points) {
+    label_.SetFont(labelFont(points));
+}
+
+int Win32MainWindow::TextHeight(std::string_view caption, double points, int width) const {
+    HFONT font = labelFont(points);
+    const int height = VerseLabelControl::TextHeight(Widen(caption), font, width);
+    DeleteObject(font);
+    return height;
 }
 
 void Win32MainWindow::ApplyColours(Rgb fore, Rgb back) {
@@ -216,7 +228,7 @@ void Win32MainWindow::ApplyColours(Rgb fore, Rgb back) {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void Win32MainWindow::RefreshLabel() {
+void Win32MainWindow::RepaintLabel() {
     UpdateWindow(label_.Window());  // paints now, delivering nothing else
 }
 

@@ -41,7 +41,6 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
 
     // Window services.
     void SetTitle(const std::string& title) override;
-    void RefreshLabel() override;
     void ShowMessage(const std::string& prompt, const std::string& title) override;
     void AppendToFile(const std::string& fileName, const std::string& text) override;
     void ShowFailure(const std::string& reason) override;
@@ -51,6 +50,8 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
     // The toolkit's primitives.
     double DotsPerInch() const override { return dpi_; }
     void ShowCaption(std::string_view caption) override;
+    int TextHeight(std::string_view caption, double points, int width) const override;
+    void RepaintLabel() override;
     void AfterHandler() override { PostMessageW(hwnd_, kHandlerReturned, 0, 0); }
     void AnnouncePassage(const std::string&) override { label_.AnnounceText(); }
     void ApplyFont(double points) override;
@@ -69,6 +70,7 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
     friend class BaseWindow<Win32MainWindow>;
 
     void create(HINSTANCE instance);
+    HFONT labelFont(double points) const;
     HMENU createMenuBar();
     void paintAroundLabel();
     void onLeftButton(LeftButton event, LPARAM lParam);

@@ -10,6 +10,9 @@ constexpr GUID kLiveSettingProperty = {
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG kPolite = 1;
 
+// Lines broken at word boundaries, each centred, from the top.
+constexpr UINT kTextFormat = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
+
 }  // namespace
 
 VerseLabelControl::~VerseLabelControl() {
@@ -109,6 +112,17 @@ void VerseLabelControl::Resize(int width, int height) {
     SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+int VerseLabelControl::TextHeight(const std::wstring& text, HFONT font, int width) {
+    HDC measure = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldFont = SelectObject(measure, font);
+    RECT area{0, 0, width, 0};
+    DrawTextW(measure, text.c_str(), static_cast<int>(text.size()), &area,
+              kTextFormat | DT_CALCRECT);
+    SelectObject(measure, oldFont);
+    DeleteDC(measure);
+    return area.bottom - area.top;
+}
+
 void VerseLabelControl::paint() {
     PAINTSTRUCT paintStruct;
     HDC target = BeginPaint(hwnd_, &paintStruct);
@@ -124,8 +138,7 @@ void VerseLabelControl::paint() {
     SetTextColor(canvas, fore_);
     SetBkMode(canvas, TRANSPARENT);
     const std::wstring text = Text();
-    DrawTextW(canvas, text.c_str(), static_cast<int>(text.size()), &area,
-              DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(canvas, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat);
     BitBlt(target, 0, 0, area.right, area.bottom, canvas, 0, 0, SRCCOPY);
     SelectObject(canvas, oldFont);
     SelectObject(canvas, oldBitmap);

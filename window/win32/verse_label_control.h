@@ -43,6 +43,9 @@ class VerseLabelControl {
     COLORREF Foreground() const { return fore_; }
     COLORREF Background() const { return back_; }
     void Resize(int width, int height);
+    // The height `text` takes in `font`, broken into lines
+    // `width` pixels wide as the label breaks them when it paints.
+    static int TextHeight(const std::wstring& text, HFONT font, int width);
 
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
