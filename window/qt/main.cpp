@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
         const QCoreApplication app(argc, argv);
         return lumora::AnswerCommandLine(app, false).value_or(EXIT_FAILURE);
     }
+    lumora::PreferTheDesktopsFrame(argc, argv);
     QApplication app(argc, argv);
     if (const auto status = lumora::AnswerCommandLine(app, true)) return *status;
     lumora::SplitMixRandom random;

@@ -16,6 +16,7 @@
 #include "window/qt/passage_notice.h"
 #include "window/qt/verse_label.h"
 #include "window/qt/virtual_keys.h"
+#include "window/qt/visible_frame.h"
 #include "window/windows1252.h"
 
 namespace lumora {
@@ -185,7 +186,7 @@ double MainWindow::DotsPerInch() const {
 }
 
 QMargins MainWindow::frameMargins() const {
-    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    return windowHandle() ? VisibleFrame(*windowHandle()) : QMargins();
 }
 
 PixelSize MainWindow::OuterSize() const {

@@ -1,0 +1,47 @@
+// Every passage in the label that a desktop's frame leaves, on the platform
+// and window manager the test runs under: whole, and at its own size where
+// LUMORA_OWN_SIZES is set (a frame no taller than the design's).
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QWindow>
+#include <cstdio>
+
+#include "tests/window/every_row.h"
+#include "window/qt/main_window.h"
+#include "window/qt/verse_label.h"
+
+namespace lumora::testing {
+namespace {
+
+TEST(DesktopFrame, EveryPassageShowsWholeInTheLabelTheFrameLeaves) {
+    ScriptedRandom random;
+    const auto driver = MakeWindowDriver(random);
+    auto& window = dynamic_cast<MainWindow&>(driver->window());
+    driver->Run([&] {
+        ASSERT_TRUE(driver->Start());
+        // A window manager frames the window once it is shown; the label is
+        // then fitted to what the frame leaves.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.windowHandle()->frameMargins().top() > 0; },
+                                    20'000))
+            << "the window was given no frame";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return driver->Read().labelFillsClient; }, 20'000));
+        const RowsShown rows = ShowEveryRow(*driver, random);
+        const QSize label = window.label()->size();
+        std::printf("%s: label %d x %d pixels", qPrintable(QGuiApplication::platformName()),
+                    label.width(), label.height());
+        for (const auto& [what, list] :
+             {std::pair("drawn smaller", rows.resized), std::pair("cut off", rows.cut)}) {
+            std::printf("; %zu rows %s:", list.size(), what);
+            for (int row : list) std::printf(" %d", row);
+        }
+        std::printf("\n");
+        EXPECT_EQ(rows.cut, std::vector<int>{});
+        if (qEnvironmentVariableIsSet("LUMORA_OWN_SIZES")) {
+            EXPECT_EQ(rows.resized, std::vector<int>{});
+        }
+    });
+}
+
+}  // namespace
+}  // namespace lumora::testing

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalogue/verse_catalogue.h"
+#include "tests/window/window_driver.h"
+
+namespace lumora::testing {
+
+// The rows of the table, the fallback last, that the label shows at another
+// size than their own, and those it cuts off.
+struct RowsShown {
+    std::vector<int> resized, cut;
+};
+
+// Draws every row by a key in the started window and reads the label.
+inline RowsShown ShowEveryRow(WindowDriver& driver, ScriptedRandom& random) {
+    RowsShown rows;
+    for (int index = 1; index <= kCatalogueRows + 1; ++index) {
+        scriptVerse(random, driver.window().form().viewer().state().VerseIndex, index);
+        driver.Press(' ');
+        const Look look = driver.Read();
+        if (look.points != LookupVerse(static_cast<std::int16_t>(index)).FontSize.value_or(18))
+            rows.resized.push_back(index);
+        if (look.captionCut) rows.cut.push_back(index);
+    }
+    return rows;
+}
+
+}  // namespace lumora::testing
