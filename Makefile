@@ -43,10 +43,11 @@ test-sanitized: deps
 run: build
 	@$(BUILD_DIR)/lumora
 
-# docs/screenshot.png: the window as it starts, drawn offscreen.
-screenshot: build
+# docs/screenshot.png: the window as it starts, framed by GNOME's window
+# manager in a virtual display.
+screenshot: deps-test build
 	@mkdir -p docs
-	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/lumora-screenshot docs/screenshot.png
+	@tools/screenshot-on-gnome $(BUILD_DIR)/lumora-screenshot docs/screenshot.png
 
 # The packages: the Debian package in build/package/, the Windows installer
 # and zip in build-win32/package/.

@@ -1,13 +1,36 @@
-// Renders the window, started as the program starts it, to a PNG file:
+// Takes a picture of the window as a user sees it on the desktop it runs on,
+// frame and title bar included, started as the program starts it:
 //   lumora-screenshot docs/screenshot.png
+// It reads the screen, so it needs a desktop whose window manager frames the
+// window (make screenshot gives it GNOME's).
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontInfo>
+#include <QImage>
 #include <QPixmap>
+#include <QScreen>
+#include <QWindow>
 #include <cstdio>
 
 #include "window/qt/label_font.h"
 #include "window/qt/main_window.h"
 #include "window/qt/verse_label.h"
+
+namespace {
+
+// Handles events until `done` holds, for at most ten seconds.
+template <typename Condition>
+bool waitFor(Condition done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.hasExpired(10'000)) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,7 +41,6 @@ int main(int argc, char* argv[]) {
     lumora::SplitMixRandom random;
     lumora::MainWindow window(random);
     window.form().Start();
-    QApplication::processEvents();
     // A picture in a face the program would not use on a user's desktop is no
     // picture of it.
     const QString face = QFontInfo(window.label()->font()).family();
@@ -29,5 +51,24 @@ int main(int argc, char* argv[]) {
                      qPrintable(face), qPrintable(lumora::kFallbackFace));
         return 1;
     }
-    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    // The frame is the window manager's, drawn once the window is framed; the
+    // picture is taken once the screen shows the label's black at the bottom
+    // and the frame above it.
+    QImage picture;
+    const bool framed = waitFor([&] {
+        if (window.windowHandle()->frameMargins().top() == 0) return false;
+        picture = window.screen()->grabWindow(0, window.frameGeometry().x(),
+                                              window.frameGeometry().y(),
+                                              window.frameGeometry().width(),
+                                              window.frameGeometry().height())
+                      .toImage();
+        return !picture.isNull() &&
+               picture.pixelColor(picture.width() / 2, picture.height() - 3) == Qt::black &&
+               picture.pixelColor(picture.width() / 2, 2) != Qt::black;
+    });
+    if (!framed) {
+        std::fprintf(stderr, "lumora-screenshot: no window manager framed the window\n");
+        return 1;
+    }
+    return picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
