@@ -1,5 +1,6 @@
 #include "window/form_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -26,8 +27,19 @@ void FormWindow::OnCommand(form1::Handler handler) {
     deliver([&] { (form_.viewer().*handler)(); });
 }
 
+// An open menu takes the keys; one that a toolkit passes on, because the menu
+// has no use for it, does nothing.
 void FormWindow::OnKeyDown(std::int16_t keyCode, std::int16_t shift) {
+    if (menusOpen_ > 0) return;
     deliver([&] { form_.viewer().Form_KeyDown(keyCode, shift); });
+}
+
+void FormWindow::OnMenuOpened() {
+    ++menusOpen_;
+}
+
+void FormWindow::OnMenuClosed() {
+    menusOpen_ = std::max(menusOpen_ - 1, 0);
 }
 
 void FormWindow::OnTick() {

@@ -54,7 +54,10 @@ class FormWindow : public WindowServices {
 
     // Events.
     void OnCommand(form1::Handler handler);
+    // Keys reach the key map only while no menu of the window is open.
     void OnKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void OnMenuOpened();
+    void OnMenuClosed();
     void OnTick();
     // True while the label wants the pointer held until the button is released.
     bool OnLeftButton(LeftButton event, bool onLabel);
@@ -142,6 +145,7 @@ class FormWindow : public WindowServices {
     bool timerEnabled_ = form1::kTimerEnabled;
     int timerInterval_ = form1::kTimerInterval;
     bool pressed_ = false;
+    int menusOpen_ = 0;
     bool announcementDue_ = false;
     int beeps_ = 0;
 };

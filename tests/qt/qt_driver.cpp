@@ -55,11 +55,13 @@ class QtDriver final : public WindowDriver {
     // The window's contents start lower, as below a taller title bar.
     void ThickenFrame(int pixels) override { window_.setContentsMargins(0, pixels, 0, 0); }
 
+    // To the open menu, which holds the keyboard, or else to the window.
     void Press(Key key, int modifiers) override {
         Qt::KeyboardModifiers held;
         held.setFlag(Qt::ShiftModifier, modifiers & kShift);
         held.setFlag(Qt::ControlModifier, modifiers & kControl);
-        QTest::keyClick(&window_, qtKey(key), held);
+        QWidget* menu = QApplication::activePopupWidget();
+        QTest::keyClick(menu ? menu : &window_, qtKey(key), held);
     }
     void Queue(Key key) override {
         QCoreApplication::postEvent(&window_, new QKeyEvent(QEvent::KeyPress, qtKey(key), {}));
@@ -86,12 +88,23 @@ class QtDriver final : public WindowDriver {
             activate(other_);
         } else if (gesture == "a menu of the program takes the activation as it closes") {
             // The platform's focus change for the menu is handled only once the
-            // menu has closed, as X11's may be; then the window has it back.
+            // menu has closed, as X11's may be. X11 then tells the window that
+            // its activation changed, which the offscreen platform does not.
             auto* menu = window_.findChild<QMenu*>("mnuFile");
             menu->popup(window_.geometry().center());
             menu->hide();
             EXPECT_TRUE(QTest::qWaitFor([menu] { return QApplication::activeWindow() == menu; }));
+            QEvent activationChange(QEvent::ActivationChange);
+            QCoreApplication::sendEvent(&window_, &activationChange);
             activate(window_);
+        } else if (gesture == "open the Auto menu") {
+            auto* menu = window_.findChild<QMenu*>("mnuAuto");
+            QTest::mouseClick(window_.menuBar(), Qt::LeftButton, {},
+                              window_.menuBar()->actionGeometry(menu->menuAction()).center());
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(menu));
+        } else if (gesture == "close the menu") {
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
         } else {
             ADD_FAILURE() << "no such step: " << gesture;
         }

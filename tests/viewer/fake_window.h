@@ -80,6 +80,10 @@ class FakeWindow final : public FormWindow, public WindowDriver {
             OnActivationLost({.ofThisProgram = true});
         } else if (gesture == "a menu of the program takes the activation as it closes") {
             OnActivationLost({.ofThisProgram = true, .popup = true});
+        } else if (gesture == "open the Auto menu") {
+            OnMenuOpened();
+        } else if (gesture == "close the menu") {
+            OnMenuClosed();
         } else if (gesture != "right click" && gesture != "minimise and restore") {
             ADD_FAILURE() << "no such step: " << gesture;
         }

@@ -169,6 +169,12 @@ class Win32Driver final : public WindowDriver {
             ASSERT_NE(menu, nullptr);
             SetActiveWindow(menu);
             DestroyWindow(menu);
+        } else if (gesture == "open the Auto menu" || gesture == "close the menu") {
+            // Windows' menu loop keeps the keys itself, and tells the window
+            // when it starts and ends; keys that reach the window meanwhile
+            // are only those sent to it.
+            SendMessageW(hwnd(), gesture == "close the menu" ? WM_EXITMENULOOP : WM_ENTERMENULOOP,
+                         FALSE, 0);
         } else {
             ADD_FAILURE() << "no such step: " << gesture;
         }

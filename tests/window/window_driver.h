@@ -60,7 +60,9 @@ class WindowDriver {
     // Queues the key, to be handled once the running handler returns.
     virtual void Queue(Key key) = 0;
     // "click", "double click", "right click", "minimise and restore", "close
-    // from the title bar", "end the session", "activate another window of the program".
+    // from the title bar", "end the session", "activate another window of the
+    // program", "a menu of the program takes the activation as it closes",
+    // "open the Auto menu", "close the menu".
     virtual void Do(const std::string& gesture) = 0;
     // Chooses a menu element of the window, such as "mnuSpin", from its menu bar.
     virtual void Choose(const std::string& name) = 0;

@@ -72,6 +72,8 @@ void MainWindow::createMenus() {
         }
         QMenu* menu = menuBar()->addMenu(fromUtf8(entry.caption));
         menu->setObjectName(fromUtf8(entry.name));
+        connect(menu, &QMenu::aboutToShow, this, [this] { OnMenuOpened(); });
+        connect(menu, &QMenu::aboutToHide, this, [this] { OnMenuClosed(); });
         for (const form1::MenuItem& item : entry.items) addCommand(menu, item);
     }
 }
@@ -276,9 +278,11 @@ void MainWindow::changeEvent(QEvent* event) {
     if (isActiveWindow() && !std::exchange(noticeRepeated_, true))
         notice_->Announce(label_->text());
 #endif
-    if (isActiveWindow()) return;
-    // Another application, the desktop or nothing leaves no active window here.
+    // Form1 is active while it is the application's active window; a window
+    // whose menu holds the activation counts itself active too.
     const QWidget* active = QApplication::activeWindow();
+    if (active == this) return;
+    // Another application, the desktop or nothing leaves no active window here.
     const Qt::WindowType type = active ? active->windowType() : Qt::Widget;
     OnActivationLost({.ofThisProgram = active && active != this,
                       .messageBox = qobject_cast<const QMessageBox*>(active) != nullptr,

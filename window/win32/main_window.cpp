@@ -132,6 +132,12 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_KEYDOWN:
             OnKeyDown(static_cast<std::int16_t>(wParam), shiftMask());
             return 0;
+        case WM_ENTERMENULOOP:
+            OnMenuOpened();
+            return 0;
+        case WM_EXITMENULOOP:
+            OnMenuClosed();
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_LBUTTONDBLCLK:
