@@ -1,15 +1,74 @@
 #!/usr/bin/python3
 """orca_test.py PROGRAM: Orca, the GNOME screen reader, speaks the passage the label shows once
-at start-up, once after Space and once after SPIN, where it stopped, as its debug log says."""
+at start-up, once after Space and once after SPIN, where it stopped, as its debug log says.
+Every wait is on what the log or the accessibility bus shows, with a deadline."""
 import datetime
 import os
+import pty
 import re
 import subprocess
 import sys
 import tempfile
+import threading
 import time
+import tty
 
 import pyatspi
+
+DEADLINE = 30  # seconds, for each thing waited on
+
+# What Orca 43 and Orca 48 log once they listen to the accessibility bus.
+READY = re.compile(r"ORCA: (Startup complete notification made|Starting Atspi main event loop)")
+# A line Orca speaks; a voice may follow the text.
+UTTERANCE = re.compile(r"(\S+) - SPEECH OUTPUT: '(.*?)'\s*(?:\{.*\})?$")
+
+
+def wait_for(what, found):
+    """Calls found() until it gives something, for at most DEADLINE seconds."""
+    deadline = time.monotonic() + DEADLINE
+    while not (result := found()):
+        assert time.monotonic() < deadline, f"no {what} within {DEADLINE} s"
+        time.sleep(0.1)
+    return result
+
+
+def now():
+    return datetime.datetime.now().strftime("%H:%M:%S.%f")
+
+
+class OrcaLog:
+    """Orca's debug log as it writes it. Orca buffers a debug file but not a terminal, so
+    the log goes to one of the test's own, and a thread keeps every line."""
+
+    def __init__(self):
+        self.reader, self.writer = pty.openpty()
+        tty.setraw(self.writer)
+        self.path = os.ttyname(self.writer)
+        self.text = ""
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        try:
+            while chunk := os.read(self.reader, 65536):
+                self.text += chunk.decode("utf-8", errors="replace")
+        except OSError:
+            pass
+
+    def lines(self):
+        return self.text.splitlines()
+
+    def passages(self, since="", until="99"):
+        """Utterances long enough to be passages, from `since` to `until`: not the title, a
+        key or Orca's own."""
+        return [" ".join(found[2].split()) for line in self.lines()
+                if (found := UTTERANCE.match(line)) and since <= found[1] < until
+                and len(found[2]) > 40 and "Lum\u00d0ra" not in found[2]]
+
+
+def label_text():
+    label = pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), lambda node: (
+        node.getRole() == pyatspi.ROLE_LABEL and node.getApplication().name == "lumora"))
+    return " ".join(label.name.split()) if label else None
 
 
 def main(program):
@@ -20,37 +79,33 @@ def main(program):
     with open(f"{home}/.config/speech-dispatcher/speechd.conf", "w") as conf:
         conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
                    'AddModule "dummy" "sd_dummy" "dummy.conf"\nDefaultModule dummy\n')
-    orca = subprocess.Popen(["orca", "--enable", "speech", "--debug-file", f"{home}/orca.log"],
+    log = OrcaLog()
+    orca = subprocess.Popen(["orca", "--enable", "speech", "--debug-file", log.path],
                             env={**os.environ, "HOME": home, "XDG_RUNTIME_DIR": home},
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(6)  # for Orca to start listening
-    now = lambda: datetime.datetime.now().strftime("%H:%M:%S.%f")
-    began, shown = [now()], []
-    process = subprocess.Popen([program], env={**os.environ, "QT_QPA_PLATFORM": "xcb"})
+    process = None
     try:
-        for key in (None, "space", "z"):
-            if key:
-                began.append(now())
-                # Openbox focuses the new window, so keys typed go to it.
-                subprocess.run(["xdotool", "key", key], check=True, timeout=10)
-            time.sleep(3)  # for Orca to speak
-            label = pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), lambda node: (
-                node.getRole() == pyatspi.ROLE_LABEL and node.getApplication().name == "lumora"))
-            shown.append(" ".join(label.name.split()))
+        wait_for("sign of Orca listening", lambda: any(map(READY.search, log.lines())))
+        # Each step's start, and the passage the label shows after it; a last
+        # Space closes the SPIN step's time, so that a late repeat falls in it.
+        began, shown = [now()], []
+        process = subprocess.Popen([program], env={**os.environ, "QT_QPA_PLATFORM": "xcb"})
+        for key in ("space", "z", "space"):
+            wait_for(f"passage spoken after step {len(shown) + 1}",
+                     lambda: log.passages(began[-1]))
+            shown.append(wait_for("label", label_text))
+            began.append(now())
+            # Openbox focuses the new window, so keys typed go to it.
+            subprocess.run(["xdotool", "key", key], check=True, timeout=10)
+        wait_for("passage spoken after the last Space", lambda: log.passages(began[-1]))
     finally:
-        process.terminate()
+        if process:
+            process.terminate()
+            process.wait(timeout=20)
         orca.terminate()
         orca.wait(timeout=20)
 
-    # Utterances long enough to be passages: not the title, a key or Orca's
-    # own. A voice may follow the text.
-    utterance = re.compile(r"(\S+) - SPEECH OUTPUT: '(.*?)'\s*(?:\{.*\})?$")
-    with open(f"{home}/orca.log", encoding="utf-8", errors="replace") as log:
-        said = [(found[1], " ".join(found[2].split())) for line in log
-                if (found := utterance.match(line)) and len(found[2]) > 40
-                and "Lum\u00d0ra" not in found[2]]
-    heard = [[text for when, text in said if start <= when < end]
-             for start, end in zip(began, began[1:] + ["99"])]
+    heard = [log.passages(start, end) for start, end in zip(began, began[1:])]
     assert all(len(texts) == 1 and passage in texts[0] for texts, passage in zip(heard, shown)), \
         f"heard {heard}\nshown {shown}"
 
