@@ -1,7 +1,5 @@
 #include "window/win32/main_window.h"
 
-#include <cmath>
-
 #include "window/win32/ansi_file.h"
 #include "window/win32/monitor_dpi.h"
 #include "window/win32/resource.h"
@@ -208,25 +206,12 @@ void Win32MainWindow::ShowCaption(std::string_view caption) {
     label_.SetText(Widen(caption));
 }
 
-// The label's face at `points` on this window's monitor.
-HFONT Win32MainWindow::labelFont(double points) const {
-    HFONT font = CreateFontW(-static_cast<int>(std::lround(points * dpi_ / 72)), 0, 0, 0,
-                             form1::kLabelFont.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_SWISS, Widen(form1::kLabelFont.face).c_str());
-    if (!font) throw WindowFailure("The label's font could not be created");
-    return font;
-}
-
 void Win32MainWindow::ApplyFont(double points) {
-    label_.SetFont(labelFont(points));
+    label_.SetFont(VerseLabelControl::MakeFont(points, dpi_));
 }
 
 int Win32MainWindow::TextHeight(std::string_view caption, double points, int width) const {
-    HFONT font = labelFont(points);
-    const int height = VerseLabelControl::TextHeight(Widen(caption), font, width);
-    DeleteObject(font);
-    return height;
+    return VerseLabelControl::TextHeight(Widen(caption), points, dpi_, width);
 }
 
 void Win32MainWindow::ApplyColours(Rgb fore, Rgb back) {

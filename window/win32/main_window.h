@@ -70,7 +70,6 @@ class Win32MainWindow final : public BaseWindow<Win32MainWindow>, public FormWin
     friend class BaseWindow<Win32MainWindow>;
 
     void create(HINSTANCE instance);
-    HFONT labelFont(double points) const;
     HMENU createMenuBar();
     void paintAroundLabel();
     void onLeftButton(LeftButton event, LPARAM lParam);

@@ -1,6 +1,10 @@
 #include "window/win32/verse_label_control.h"
 
+#include <cmath>
 #include <utility>
+
+#include "window/form1_description.h"
+#include "window/win32/wide_text.h"
 
 namespace lumora {
 namespace {
@@ -112,7 +116,17 @@ void VerseLabelControl::Resize(int width, int height) {
     SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int VerseLabelControl::TextHeight(const std::wstring& text, HFONT font, int width) {
+HFONT VerseLabelControl::MakeFont(double points, int dpi) {
+    HFONT font = CreateFontW(-static_cast<int>(std::lround(points * dpi / 72)), 0, 0, 0,
+                             form1::kLabelFont.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_SWISS, Widen(form1::kLabelFont.face).c_str());
+    if (!font) throw WindowFailure("The label's font could not be created");
+    return font;
+}
+
+int VerseLabelControl::TextHeight(const std::wstring& text, double points, int dpi, int width) {
+    HFONT font = MakeFont(points, dpi);
     HDC measure = CreateCompatibleDC(nullptr);
     HGDIOBJ oldFont = SelectObject(measure, font);
     RECT area{0, 0, width, 0};
@@ -120,6 +134,7 @@ int VerseLabelControl::TextHeight(const std::wstring& text, HFONT font, int widt
               kTextFormat | DT_CALCRECT);
     SelectObject(measure, oldFont);
     DeleteDC(measure);
+    DeleteObject(font);
     return area.bottom - area.top;
 }
 

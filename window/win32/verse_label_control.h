@@ -43,9 +43,11 @@ class VerseLabelControl {
     COLORREF Foreground() const { return fore_; }
     COLORREF Background() const { return back_; }
     void Resize(int width, int height);
-    // The height `text` takes in `font`, broken into lines
-    // `width` pixels wide as the label breaks them when it paints.
-    static int TextHeight(const std::wstring& text, HFONT font, int width);
+    // The label's face at `points` on a monitor of `dpi`; throws WindowFailure.
+    static HFONT MakeFont(double points, int dpi);
+    // The height `text` takes in the label's face at `points`, broken into
+    // lines `width` pixels wide as the label breaks them when it paints.
+    static int TextHeight(const std::wstring& text, double points, int dpi, int width);
 
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
