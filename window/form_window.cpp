@@ -75,7 +75,6 @@ void FormWindow::OnActivationLost(ActivatedWindow activated) {
 void FormWindow::OnDpiChanged() {
     deliver([&] {
         ApplyFont(drawnPoints_);
-        fitDue_ = true;
         form_.FitLabel();
     });
 }
