@@ -9,9 +9,10 @@
 namespace lumora::testing {
 
 // The rows of the table, the fallback last, that the label shows at another
-// size than their own, and those it cuts off.
+// size than their own ("350 at 17 pt"), and those it cuts off.
 struct RowsShown {
-    std::vector<int> resized, cut;
+    std::vector<std::string> resized;
+    std::vector<int> cut;
 };
 
 // Draws every row by a key in the started window and reads the label.
@@ -22,7 +23,8 @@ inline RowsShown ShowEveryRow(WindowDriver& driver, ScriptedRandom& random) {
         driver.Press(' ');
         const Look look = driver.Read();
         if (look.points != LookupVerse(static_cast<std::int16_t>(index)).FontSize.value_or(18))
-            rows.resized.push_back(index);
+            rows.resized.push_back(std::to_string(index) + " at " +
+                                   std::to_string(static_cast<int>(look.points)) + " pt");
         if (look.captionCut) rows.cut.push_back(index);
     }
     return rows;

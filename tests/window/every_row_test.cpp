@@ -12,7 +12,7 @@ TEST(EveryRow, ShowsAtItsOwnSizeAndWholeInTheDesignedWindow) {
     driver->Run([&] {
         ASSERT_TRUE(driver->Start());
         const RowsShown rows = ShowEveryRow(*driver, random);
-        EXPECT_EQ(rows.resized, std::vector<int>{});
+        EXPECT_EQ(rows.resized, std::vector<std::string>{});
         EXPECT_EQ(rows.cut, std::vector<int>{});
     });
 }
