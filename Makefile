@@ -47,7 +47,8 @@ run: build
 # manager in a virtual display.
 screenshot: deps-test build
 	@mkdir -p docs
-	@tools/screenshot-on-gnome $(BUILD_DIR)/lumora-screenshot docs/screenshot.png
+	@LUMORA_WINDOW_MANAGER="mutter --x11 --replace --sm-disable" tests/desktop/x-session \
+	    env QT_QPA_PLATFORM=xcb $(BUILD_DIR)/lumora-screenshot docs/screenshot.png
 
 # The packages: the Debian package in build/package/, the Windows installer
 # and zip in build-win32/package/.
