@@ -103,7 +103,7 @@ test-windows: deps-test win32 win64
 
 # The committed tree built and tested on Debian 13 (Qt 6.8), in a root of its own.
 test-debian13: deps-test
-	@scripts/test-debian13
+	@scripts/test-in-debian trixie
 
 bench: build
 	@$(BUILD_DIR)/lumora-bench
