@@ -18,13 +18,14 @@
 
 namespace {
 
-// Handles events until `done` holds, for at most ten seconds.
+// Handles events until `done` holds, for at most a minute: a cold first start
+// on a busy machine is slow.
 template <typename Condition>
 bool waitFor(Condition done) {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
-        if (clock.hasExpired(10'000)) return false;
+        if (clock.hasExpired(60'000)) return false;
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     return true;

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """orca_test.py PROGRAM: Orca, the GNOME screen reader, speaks the passage the label shows once
 at start-up, once after Space and once after SPIN, where it stopped, as its debug log says.
-Every wait is on what the log or the accessibility bus shows, with a deadline."""
+Every wait is on what the log or the accessibility bus shows, with a deadline, and fails at once
+where Orca or the program has ended. It runs in a desktop session (x-session), whose folder
+(LUMORA_TEST_FOLDER) keeps their output, shown when the test fails."""
 import datetime
 import os
 import pty
@@ -15,7 +17,7 @@ import tty
 
 import pyatspi
 
-DEADLINE = 30  # seconds, for each thing waited on
+DEADLINE = 60  # seconds, for each thing waited on, as a cold first start may take
 
 # What Orca 43 and Orca 48 log once they listen to the accessibility bus.
 READY = re.compile(r"ORCA: (Startup complete notification made|Starting Atspi main event loop)")
@@ -23,11 +25,25 @@ READY = re.compile(r"ORCA: (Startup complete notification made|Starting Atspi ma
 UTTERANCE = re.compile(r"(\S+) - SPEECH OUTPUT: '(.*?)'\s*(?:\{.*\})?$")
 
 
+# Orca and the program, by name, while they run.
+started = {}
+
+
+def start(name, command, **options):
+    """Starts `command` with its output in the session's log NAME."""
+    with open(f"{os.environ['LUMORA_TEST_FOLDER']}/{name}.log", "w") as log:
+        started[name] = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT, **options)
+    return started[name]
+
+
 def wait_for(what, found):
     """Calls found() until it gives something, for at most DEADLINE seconds."""
     deadline = time.monotonic() + DEADLINE
     while not (result := found()):
-        assert time.monotonic() < deadline, f"no {what} within {DEADLINE} s"
+        for name, process in started.items():
+            assert process.poll() is None, \
+                f"{name} ended with status {process.returncode} while waiting for {what}"
+        assert time.monotonic() < deadline, f"gave up waiting for {what} after {DEADLINE} s"
         time.sleep(0.1)
     return result
 
@@ -91,28 +107,25 @@ def main(program):
         conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
                    'AddModule "dummy" "sd_dummy" "dummy.conf"\nDefaultModule dummy\n')
     log = OrcaLog()
-    orca = subprocess.Popen(["orca", "--enable", "speech", "--debug-file", log.path],
-                            env={**os.environ, "HOME": home, "XDG_RUNTIME_DIR": home},
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    process = None
+    start("orca", ["orca", "--enable", "speech", "--debug-file", log.path],
+          env={**os.environ, "HOME": home, "XDG_RUNTIME_DIR": home})
     try:
-        wait_for("sign of Orca listening", lambda: any(map(READY.search, log.lines())))
+        wait_for("a sign of Orca listening", lambda: any(map(READY.search, log.lines())))
         # Each step's start, and the passage the label shows after it; a last
         # Space closes the SPIN step's time, so that a late repeat falls in it.
         began, shown = [now()], []
-        process = subprocess.Popen([program], env={**os.environ, "QT_QPA_PLATFORM": "xcb"})
+        start("lumora", [program], env={**os.environ, "QT_QPA_PLATFORM": "xcb"})
         for key in ("space", "z", "space"):
-            wait_for(f"passage spoken after step {len(shown) + 1}",
+            wait_for(f"a passage spoken after step {len(shown) + 1}",
                      lambda: log.passages(began[-1]))
-            shown.append(wait_for("label", label_text))
+            shown.append(wait_for("the label", label_text))
             began.append(now())
             # Openbox focuses the new window, so keys typed go to it.
             subprocess.run(["xdotool", "key", key], check=True, timeout=10)
-        wait_for("passage spoken after the last Space", lambda: log.passages(began[-1]))
+        wait_for("a passage spoken after the last Space", lambda: log.passages(began[-1]))
     finally:
-        for started in (process, orca):
-            if started:
-                end(started)
+        for process in reversed(started.values()):
+            end(process)
 
     heard = [log.passages(start, end) for start, end in zip(began, began[1:])]
     assert all(len(texts) == 1 and passage in texts[0] for texts, passage in zip(heard, shown)), \

@@ -23,9 +23,9 @@ TEST(DesktopFrame, EveryPassageShowsWholeInTheLabelTheFrameLeaves) {
         // A window manager frames the window once it is shown; the label is
         // then fitted to what the frame leaves.
         ASSERT_TRUE(QTest::qWaitFor([&] { return window.windowHandle()->frameMargins().top() > 0; },
-                                    20'000))
+                                    kDeadlineMs))
             << "the window was given no frame";
-        ASSERT_TRUE(QTest::qWaitFor([&] { return driver->Read().labelFillsClient; }, 20'000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return driver->Read().labelFillsClient; }, kDeadlineMs));
         const RowsShown rows = ShowEveryRow(*driver, random);
         const QSize label = window.label()->size();
         std::printf("%s: label %d x %d pixels; %zu rows drawn smaller:",

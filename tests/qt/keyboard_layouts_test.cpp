@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/window/window_driver.h"
 #include "window/qt/virtual_keys.h"
 
 namespace lumora::testing {
@@ -28,7 +29,7 @@ TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKe
     KeyTarget target;
     target.show();
     target.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&target));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&target, kDeadlineMs));
     // Russian: the keys where a US keyboard has B, N, V, S, C, X and Z.
     // French: Z is printed where a US keyboard has W, and W where it has Z.
     const std::tuple<const char*, std::vector<int>, std::string> layouts[] = {
@@ -38,7 +39,8 @@ TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKe
         for (std::size_t key = 0; key < keyCodes.size(); ++key) {
             target.codes.clear();
             ASSERT_EQ(QProcess::execute("xdotool", {"key", QString::number(keyCodes[key])}), 0);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !target.codes.empty(); }, 2000));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !target.codes.empty(); }, kDeadlineMs))
+                << layout << " key " << keyCodes[key] << " never arrived";
             EXPECT_EQ(target.codes, std::vector<std::int16_t>{actsAs[key]})
                 << layout << " key " << keyCodes[key];
         }

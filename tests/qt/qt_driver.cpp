@@ -49,7 +49,7 @@ class QtDriver final : public WindowDriver {
         return QApplication::exec();
     }
     bool Start() override {
-        return window_.form().Start() && QTest::qWaitForWindowExposed(&window_);
+        return window_.form().Start() && QTest::qWaitForWindowExposed(&window_, kDeadlineMs);
     }
     void Wait(int milliseconds) override { QTest::qWait(milliseconds); }
     // The window's contents start lower, as below a taller title bar.

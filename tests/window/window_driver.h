@@ -38,7 +38,7 @@ struct BoxSeen {
 };
 
 // What Run gives when the program did not end, or did not end in time.
-inline constexpr int kStillRunning = -1, kTimedOut = -2, kDeadlineMs = 20'000;
+inline constexpr int kStillRunning = -1, kTimedOut = -2, kDeadlineMs = 60'000;
 
 // One front-end's real window, given its events the way its platform
 // delivers them, and read back the way a user would see it.
