@@ -98,10 +98,12 @@ wait_for() {
 
 # A virtual display of the test's own, at 1280 x 800: Xvfb picks a free display
 # itself and writes its number once it takes clients, so that tests started
-# together never share one.
+# together never share one. An X server resets when its last client leaves,
+# and drops a client that connects meanwhile: a window manager starting while
+# a probe of the test's came and went was turned away, so this one never resets.
 start_virtual_display() {
     exec 3>"$LUMORA_TEST_FOLDER/display"
-    start_in_background xvfb Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp
+    start_in_background xvfb Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset
     exec 3>&-
     wait_for "the virtual display" grep -q '^[0-9][0-9]*$' "$LUMORA_TEST_FOLDER/display"
     DISPLAY=:$(cat "$LUMORA_TEST_FOLDER/display")
