@@ -99,9 +99,10 @@ def label_text():
 
 
 def main(program):
-    # A home of its own, so that nothing of a run before comes in; the speech
-    # server Orca starts plays into ALSA's null device, as there is no sound card.
-    home = tempfile.mkdtemp()
+    # A home of its own in the session's folder, so that nothing of a run before
+    # comes in; the speech server Orca starts plays into ALSA's null device, as
+    # there is no sound card.
+    home = tempfile.mkdtemp(dir=os.environ["LUMORA_TEST_FOLDER"])
     os.makedirs(f"{home}/.config/speech-dispatcher")
     with open(f"{home}/.config/speech-dispatcher/speechd.conf", "w") as conf:
         conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
@@ -126,6 +127,9 @@ def main(program):
     finally:
         for process in reversed(started.values()):
             end(process)
+        # The speech server Orca started leaves Orca's process group and waits
+        # idle for a while; its socket is in Orca's home.
+        subprocess.run(["pkill", "--full", "--", f"--socket-path {home}/"], check=False)
 
     heard = [log.passages(start, end) for start, end in zip(began, began[1:])]
     assert all(len(texts) == 1 and passage in texts[0] for texts, passage in zip(heard, shown)), \
