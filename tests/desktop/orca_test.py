@@ -10,7 +10,6 @@ import pty
 import re
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 import tty
@@ -102,7 +101,7 @@ def main(program):
     # A home of its own in the session's folder, so that nothing of a run before
     # comes in; the speech server Orca starts plays into ALSA's null device, as
     # there is no sound card.
-    home = tempfile.mkdtemp(dir=os.environ["LUMORA_TEST_FOLDER"])
+    home = f"{os.environ['LUMORA_TEST_FOLDER']}/orca-home"
     os.makedirs(f"{home}/.config/speech-dispatcher")
     with open(f"{home}/.config/speech-dispatcher/speechd.conf", "w") as conf:
         conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
@@ -131,7 +130,7 @@ def main(program):
         # idle for a while; its socket is in Orca's home.
         subprocess.run(["pkill", "--full", "--", f"--socket-path {home}/"], check=False)
 
-    heard = [log.passages(start, end) for start, end in zip(began, began[1:])]
+    heard = [log.passages(since, until) for since, until in zip(began, began[1:])]
     assert all(len(texts) == 1 and passage in texts[0] for texts, passage in zip(heard, shown)), \
         f"heard {heard}\nshown {shown}"
 
