@@ -83,6 +83,10 @@ start_window_manager() {
     wait_for "the window manager ($1)" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }
 
+# The program's window, once it shows; searched anew each time, as a search
+# fails outright when another window vanishes under it.
+lumora_window() { xdotool search --onlyvisible --class lumora | head -n 1 | grep .; }
+
 end_test() {
     local status=$? entry log
     for entry in $background; do stop_in_background "${entry%:*}"; done
