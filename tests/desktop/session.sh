@@ -26,8 +26,8 @@ start_in_background() {
 pid_of() { echo " $background" | sed -n "s/.* $1:\([0-9]*\).*/\1/p"; }
 running() { [ -e "/proc/$1/stat" ] && ! grep -q ') Z ' "/proc/$1/stat"; }
 
-# finish_in_background NAME: forgets the program, which has ended or been asked
-# to, and gives its status.
+# finish_in_background NAME: waits for the program to end and gives its status;
+# one that might not end by itself runs under timeout.
 finish_in_background() {
     local pid
     pid=$(pid_of "$1")
