@@ -32,7 +32,7 @@ finish_in_background() {
     local pid
     pid=$(pid_of "$1")
     background=$(echo " $background" | sed "s/ $1:$pid//")
-    wait "$pid"
+    wait "$pid" 2>/dev/null
 }
 
 stop_in_background() {
