@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "tests/qt/x_window.h"
 #include "tests/window/every_row.h"
 #include "window/qt/main_window.h"
 #include "window/qt/verse_label.h"
@@ -24,7 +25,8 @@ TEST(DesktopFrame, EveryPassageShowsWholeInTheLabelTheFrameLeaves) {
         // then fitted to what the frame leaves.
         ASSERT_TRUE(QTest::qWaitFor([&] { return window.windowHandle()->frameMargins().top() > 0; },
                                     kDeadlineMs))
-            << "the window was given no frame";
+            << "the window was given no frame\n"
+            << XWindowState(window);
         ASSERT_TRUE(QTest::qWaitFor([&] { return driver->Read().labelFillsClient; }, kDeadlineMs));
         const RowsShown rows = ShowEveryRow(*driver, random);
         const QSize label = window.label()->size();

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/qt/x_window.h"
 #include "tests/window/window_driver.h"
 #include "window/qt/virtual_keys.h"
 
@@ -29,7 +30,8 @@ TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKe
     KeyTarget target;
     target.show();
     target.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&target, kDeadlineMs));
+    ASSERT_TRUE(ActivateXWindow(target));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&target, kDeadlineMs)) << XWindowState(target);
     // Russian: the keys where a US keyboard has B, N, V, S, C, X and Z.
     // French: Z is printed where a US keyboard has W, and W where it has Z.
     const std::tuple<const char*, std::vector<int>, std::string> layouts[] = {
@@ -40,7 +42,8 @@ TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKe
             target.codes.clear();
             ASSERT_EQ(QProcess::execute("xdotool", {"key", QString::number(keyCodes[key])}), 0);
             ASSERT_TRUE(QTest::qWaitFor([&] { return !target.codes.empty(); }, kDeadlineMs))
-                << layout << " key " << keyCodes[key] << " never arrived";
+                << layout << " key " << keyCodes[key] << " never arrived\n"
+                << XWindowState(target);
             EXPECT_EQ(target.codes, std::vector<std::int16_t>{actsAs[key]})
                 << layout << " key " << keyCodes[key];
         }
