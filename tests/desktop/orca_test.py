@@ -115,12 +115,17 @@ def main(program):
         # Space closes the SPIN step's time, so that a late repeat falls in it.
         began, shown = [now()], []
         start("lumora", [program], env={**os.environ, "QT_QPA_PLATFORM": "xcb"})
+        # Keys typed go to the window with the focus.
+        window = wait_for("the program's window", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--class", "lumora"],
+            capture_output=True, text=True, check=False).stdout.split())[0]
+        subprocess.run([f"{os.path.dirname(__file__)}/x-window", "activate", window], check=True,
+                       timeout=3 * DEADLINE)
         for key in ("space", "z", "space"):
             wait_for(f"a passage spoken after step {len(shown) + 1}",
                      lambda: log.passages(began[-1]))
             shown.append(wait_for("the label", label_text))
             began.append(now())
-            # Openbox focuses the new window, so keys typed go to it.
             subprocess.run(["xdotool", "key", key], check=True, timeout=10)
         wait_for("a passage spoken after the last Space", lambda: log.passages(began[-1]))
     finally:
