@@ -77,95 +77,68 @@ start_session_bus() {
     wait_for "the session bus" dbus-send --session --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId
 }
 
-# describe_window WINDOW: what the X server and the window manager say of X
-# window WINDOW (its id in decimal or 0x hexadecimal), for a wait on it that
-# failed: where it stopped on a new window's way (mapped, framed by the window
-# manager, focused), then what that is told from.
+# describe_window WINDOW: where X window WINDOW (its id in decimal or 0x
+# hexadecimal) stopped on a new window's way (mapped, framed by the window
+# manager, focused), and the X facts that tell it, for a wait on it that failed.
 describe_window() {
-    local window info map_state wm_state focus verdict
+    local window map_state wm_state focus verdict="framed and focused"
     window=$(printf '0x%x' "$(($1))")
-    if ! info=$(xwininfo -id "$window" 2>&1); then
-        echo "window $window: no such window"
-        return 0
-    fi
-    map_state=$(echo "$info" | sed -n 's/^ *Map State: //p')
+    map_state=$(xwininfo -id "$window" 2>/dev/null | sed -n 's/^ *Map State: //p')
+    [ -n "$map_state" ] || { echo "window $window: no such window"; return 0; }
     wm_state=$(xprop -id "$window" WM_STATE | tr -s '\n\t ' ' ')
     focus=$(printf '0x%x' "$(xdotool getwindowfocus 2>/dev/null || echo 0)")
-    if [ "$map_state" = IsUnMapped ] && ! echo "$wm_state" | grep -q Normal; then
-        verdict="never mapped"
-    elif ! echo "$wm_state" | grep -q Normal; then
+    if ! echo "$wm_state" | grep -q Normal; then
         verdict="mapped, but never framed: the window manager does not manage it"
+        [ "$map_state" != IsUnMapped ] || verdict="never mapped"
     elif [ "$focus" != "$window" ]; then
         verdict="framed, but not focused"
-    else
-        verdict="framed and focused"
     fi
     echo "window $window: $verdict"
-    echo "  map state $map_state; parent $(xwininfo -children -id "$window" | sed -n 's/^ *Parent window id: //p')"
-    echo "  $wm_state"
-    echo "  $(xprop -id "$window" _NET_FRAME_EXTENTS)"
-    echo "  input focus $focus; $(xprop -root _NET_ACTIVE_WINDOW)"
+    echo "  map state $map_state; parent $(xwininfo -children -id "$window" | sed -n 's/^ *Parent window id: //p'); $wm_state"
+    echo "  $(xprop -id "$window" _NET_FRAME_EXTENTS); input focus $focus; $(xprop -root _NET_ACTIVE_WINDOW)"
 }
 
-# framed_and_focused WINDOW: the window manager manages WINDOW and gave it the keys.
 framed_and_focused() {
     xprop -id "$1" WM_STATE | grep -q Normal && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q ' = ' &&
         [ "$(xdotool getwindowfocus)" = "$(($1))" ]
 }
 
-# activate_window WINDOW: makes WINDOW the one keys go to, for a test that
-# types. The window manager is given a few seconds to frame and focus it, as it
-# does each new window; where it has not, the window's state is told, and the
-# test asks again each few seconds until the deadline: the window manager to
-# activate it where it frames it, to map it where it is still unmapped, and
-# else the X server to give it the focus.
+# activate_window WINDOW: makes WINDOW the one keys go to. The window manager is
+# given two seconds to frame and focus it, as it does each new window, then
+# longer each time: each time it has not, the window's state is told, and the
+# window asked for again, of the window manager where it frames it, else by a
+# new map request, which the window manager sees.
 activate_window() {
-    local full_deadline=$deadline tries=$((deadline / 5)) status
-    deadline=5
-    while :; do
+    local full_deadline=$deadline status
+    for deadline in 2 4 8 16 30; do
         status=0
         wait_for "window $1 to be framed and focused" framed_and_focused "$1" || status=$?
         [ $status -ne 0 ] || break
         describe_window "$1"
-        tries=$((tries - 1))
-        [ $status -eq 1 ] && [ $tries -gt 0 ] || { deadline=$full_deadline; return 1; }
+        [ $status -eq 1 ] && [ "$deadline" -lt 30 ] || break
         echo "activate_window: asking again"
         if xprop -id "$1" WM_STATE | grep -q Normal; then
             xdotool windowactivate "$1"
-        elif xwininfo -id "$1" | grep -q IsUnMapped; then
-            xdotool windowmap "$1"
         else
-            xdotool windowfocus "$1"
+            xdotool windowunmap --sync "$1" windowmap "$1"
         fi
     done
     deadline=$full_deadline
+    return $status
 }
-
-probe_is_managed() { probe=$(xdotool search --name '^lumora-probe$' | head -n 1) && framed_and_focused "$probe"; }
 
 # start_window_manager "COMMAND [OPTION...]": ready once it frames and focuses a
 # new window of the session's own. Its mark on the root window comes earlier,
 # while it is still starting up, and may leave a window mapped then unmapped,
-# or take the focus away from it as it ends: so a new window each time, given
-# longer each time, as a cold machine may be slow to frame one.
+# or take the focus away from it as it ends. The asking is logged.
 start_window_manager() {
-    local full_deadline=$deadline waited=0 status
     # shellcheck disable=SC2086 # a command with its options
     start_in_background window-manager $1
-    deadline=0 probe=""
-    while :; do
-        deadline=$((deadline + 2)) status=0
-        start_in_background probe xev -name lumora-probe -event focus
-        wait_for "the window manager ($1) to frame and focus a new window" probe_is_managed || status=$?
-        [ $status -ne 0 ] || break
-        [ -z "$probe" ] || describe_window "$probe"
-        stop_in_background probe
-        waited=$((waited + deadline))
-        [ $status -eq 1 ] && [ $waited -lt "$full_deadline" ] || return 1
-        echo "start_window_manager: asking again, with a new window"
-    done
+    wait_for "the window manager ($1)" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    start_in_background probe xev -name lumora-probe -event focus
+    wait_for "a window of the session's own" xdotool search --name '^lumora-probe$'
+    activate_window "$(xdotool search --name '^lumora-probe$')" >"$LUMORA_TEST_FOLDER/window-manager-ready.log"
     stop_in_background probe
-    deadline=$full_deadline
 }
 
 # The program's window, once it shows; searched anew each time, as a search

@@ -30,8 +30,8 @@ TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKe
     KeyTarget target;
     target.show();
     target.activateWindow();
-    ASSERT_TRUE(ActivateXWindow(target));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&target, kDeadlineMs)) << XWindowState(target);
+    ASSERT_TRUE(XWindow("activate", target));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&target, kDeadlineMs));
     // Russian: the keys where a US keyboard has B, N, V, S, C, X and Z.
     // French: Z is printed where a US keyboard has W, and W where it has Z.
     const std::tuple<const char*, std::vector<int>, std::string> layouts[] = {
@@ -41,9 +41,10 @@ TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKe
         for (std::size_t key = 0; key < keyCodes.size(); ++key) {
             target.codes.clear();
             ASSERT_EQ(QProcess::execute("xdotool", {"key", QString::number(keyCodes[key])}), 0);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !target.codes.empty(); }, kDeadlineMs))
-                << layout << " key " << keyCodes[key] << " never arrived\n"
-                << XWindowState(target);
+            if (!QTest::qWaitFor([&] { return !target.codes.empty(); }, kDeadlineMs)) {
+                XWindow("describe", target);
+                FAIL() << layout << " key " << keyCodes[key] << " never arrived";
+            }
             EXPECT_EQ(target.codes, std::vector<std::int16_t>{actsAs[key]})
                 << layout << " key " << keyCodes[key];
         }
