@@ -77,9 +77,8 @@ start_session_bus() {
     wait_for "the session bus" dbus-send --session --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId
 }
 
-# describe_window WINDOW: where X window WINDOW (its id in decimal or 0x
-# hexadecimal) stopped on a new window's way (mapped, framed by the window
-# manager, focused), and the X facts that tell it, for a wait on it that failed.
+# describe_window WINDOW (an X id): where the window stopped on a new window's
+# way (mapped, framed, focused), and the X facts that tell it.
 describe_window() {
     local window map_state wm_state focus verdict="framed and focused"
     window=$(printf '0x%x' "$(($1))")
@@ -103,11 +102,9 @@ framed_and_focused() {
         [ "$(xdotool getwindowfocus)" = "$(($1))" ]
 }
 
-# activate_window WINDOW: makes WINDOW the one keys go to. The window manager is
-# given two seconds to frame and focus it, as it does each new window, then
-# longer each time: each time it has not, the window's state is told, and the
-# window asked for again, of the window manager where it frames it, else by a
-# new map request, which the window manager sees.
+# activate_window WINDOW: makes WINDOW the one keys go to. Each time the window
+# manager has not framed and focused it, the window's state is told, and it is
+# asked for again: of the window manager, or by a new map request it sees.
 activate_window() {
     local full_deadline=$deadline status
     for deadline in 2 4 8 16 30; do
@@ -128,9 +125,8 @@ activate_window() {
 }
 
 # start_window_manager "COMMAND [OPTION...]": ready once it frames and focuses a
-# new window of the session's own. Its mark on the root window comes earlier,
-# while it is still starting up, and may leave a window mapped then unmapped,
-# or take the focus away from it as it ends. The asking is logged.
+# window of the session's own; its mark on the root window comes while it may
+# still leave a new window unmapped, or take the focus away from it.
 start_window_manager() {
     # shellcheck disable=SC2086 # a command with its options
     start_in_background window-manager $1

@@ -3,11 +3,11 @@
 // LUMORA_OWN_SIZES is set (a frame no taller than the design's).
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTest>
 #include <QWindow>
 #include <cstdio>
 
-#include "tests/qt/x_window.h"
 #include "tests/window/every_row.h"
 #include "window/qt/main_window.h"
 #include "window/qt/verse_label.h"
@@ -25,7 +25,8 @@ TEST(DesktopFrame, EveryPassageShowsWholeInTheLabelTheFrameLeaves) {
         // then fitted to what the frame leaves.
         if (!QTest::qWaitFor([&] { return window.windowHandle()->frameMargins().top() > 0; },
                              kDeadlineMs)) {
-            if (QGuiApplication::platformName() == "xcb") XWindow("describe", window);
+            if (QGuiApplication::platformName() == "xcb")
+                QProcess::execute(LUMORA_X_WINDOW, {"describe", QString::number(window.winId())});
             FAIL() << "the window was given no frame";
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return driver->Read().labelFillsClient; }, kDeadlineMs));
