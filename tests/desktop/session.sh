@@ -80,13 +80,14 @@ start_session_bus() {
 # describe_window WINDOW (an X id): where the window stopped on a new window's
 # way (mapped, framed, focused), and the X facts that tell it.
 describe_window() {
-    local window map_state wm_state focus verdict="framed and focused"
+    local window map_state wm_state extents focus verdict="framed and focused"
     window=$(printf '0x%x' "$(($1))")
     map_state=$(xwininfo -id "$window" 2>/dev/null | sed -n 's/^ *Map State: //p')
     [ -n "$map_state" ] || { echo "window $window: no such window"; return 0; }
     wm_state=$(xprop -id "$window" WM_STATE | tr -s '\n\t ' ' ')
+    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS)
     focus=$(printf '0x%x' "$(xdotool getwindowfocus 2>/dev/null || echo 0)")
-    if ! echo "$wm_state" | grep -q Normal; then
+    if ! echo "$wm_state" | grep -q Normal || ! echo "$extents" | grep -q ' = '; then
         verdict="mapped, but never framed: the window manager does not manage it"
         [ "$map_state" != IsUnMapped ] || verdict="never mapped"
     elif [ "$focus" != "$window" ]; then
@@ -94,31 +95,27 @@ describe_window() {
     fi
     echo "window $window: $verdict"
     echo "  map state $map_state; parent $(xwininfo -children -id "$window" | sed -n 's/^ *Parent window id: //p'); $wm_state"
-    echo "  $(xprop -id "$window" _NET_FRAME_EXTENTS); input focus $focus; $(xprop -root _NET_ACTIVE_WINDOW)"
+    echo "  $extents; input focus $focus; $(xprop -root _NET_ACTIVE_WINDOW)"
 }
-
-framed_and_focused() {
-    xprop -id "$1" WM_STATE | grep -q Normal && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q ' = ' &&
-        [ "$(xdotool getwindowfocus)" = "$(($1))" ]
-}
+framed_and_focused() { describe_window "$1" | grep -q ': framed and focused$'; }
 
 # activate_window WINDOW: makes WINDOW the one keys go to. Each time the window
 # manager has not framed and focused it, the window's state is told, and it is
 # asked for again: of the window manager, or by a new map request it sees.
 activate_window() {
-    local full_deadline=$deadline status
+    local full_deadline=$deadline status description
     for deadline in 2 4 8 16 30; do
         status=0
         wait_for "window $1 to be framed and focused" framed_and_focused "$1" || status=$?
         [ $status -ne 0 ] || break
-        describe_window "$1"
+        description=$(describe_window "$1")
+        echo "$description"
         [ $status -eq 1 ] && [ "$deadline" -lt 30 ] || break
         echo "activate_window: asking again"
-        if xprop -id "$1" WM_STATE | grep -q Normal; then
-            xdotool windowactivate "$1"
-        else
-            xdotool windowunmap --sync "$1" windowmap "$1"
-        fi
+        case $description in
+            *": framed, but not focused"*) xdotool windowactivate "$1" ;;
+            *) xdotool windowunmap --sync "$1" windowmap "$1" ;;
+        esac
     done
     deadline=$full_deadline
     return $status
