@@ -311,8 +311,8 @@ std::string wineAndDpiSet() {
         GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
     DWORD set = 0;
     DWORD size = sizeof set;
-    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD, nullptr, &set,
-                 &size);
+    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD,
+                 nullptr, &set, &size);
     return std::string("Wine ") + (wineVersion ? wineVersion() : "(none)") + ", LogPixels set to " +
            std::to_string(set);
 }
