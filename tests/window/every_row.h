@@ -8,10 +8,10 @@
 
 namespace lumora::testing {
 
-// The rows of the table, the fallback last, that the label shows at another
-// size than their own ("350 at 17 pt"), and those it cuts off.
+// The rows of the table, the fallback last, that the label shows at a smaller
+// size than their own ("350 at 17 pt"), at a larger one, and those it cuts off.
 struct RowsShown {
-    std::vector<std::string> resized;
+    std::vector<std::string> resized, enlarged;
     std::vector<int> cut;
 };
 
@@ -22,9 +22,11 @@ inline RowsShown ShowEveryRow(WindowDriver& driver, ScriptedRandom& random) {
         scriptVerse(random, driver.window().form().viewer().state().VerseIndex, index);
         driver.Press(' ');
         const Look look = driver.Read();
-        if (look.points != LookupVerse(static_cast<std::int16_t>(index)).FontSize.value_or(18))
-            rows.resized.push_back(std::to_string(index) + " at " +
-                                   std::to_string(static_cast<int>(look.points)) + " pt");
+        const double own = LookupVerse(static_cast<std::int16_t>(index)).FontSize.value_or(18);
+        if (look.points != own)
+            (look.points < own ? rows.resized : rows.enlarged)
+                .push_back(std::to_string(index) + " at " +
+                           std::to_string(static_cast<int>(look.points)) + " pt");
         if (look.captionCut) rows.cut.push_back(index);
     }
     return rows;

@@ -13,6 +13,7 @@ TEST(EveryRow, ShowsAtItsOwnSizeAndWholeInTheDesignedWindow) {
         ASSERT_TRUE(driver->Start());
         const RowsShown rows = ShowEveryRow(*driver, random);
         EXPECT_EQ(rows.resized, std::vector<std::string>{});
+        EXPECT_EQ(rows.enlarged, std::vector<std::string>{});
         EXPECT_EQ(rows.cut, std::vector<int>{});
     });
 }
