@@ -138,29 +138,6 @@ start_window_manager() {
 # fails outright when another window vanishes under it.
 lumora_window() { xdotool search --onlyvisible --class lumora | head -n 1 | grep .; }
 
-# A failure told with the session it happened in; the test ends failed once
-# there has been one.
-failures=0
-fail() {
-    echo "$session: $*"
-    failures=$((failures + 1))
-}
-
-# Every passage shown, with its output in a log of the test's; Qt says there
-# when it stalls, waiting for the compositor to hand back a buffer.
-check_captions() {
-    log=$LUMORA_TEST_FOLDER/passages-$session.log
-    status=0
-    env "$@" QT_LOGGING_RULES='qt.qpa.wayland.backingstore=true' timeout -s KILL $((4 * deadline)) \
-        "$desktop_tests" --gtest_brief=1 --gtest_filter='DesktopFrame.*' >"$log" 2>&1 || status=$?
-    grep 'rows cut off' "$log" | sed "s/^/$session: /" || true
-    case $status in
-        0) ;;
-        137) fail "the passages were not all shown within $((4 * deadline)) s" ;;
-        *) fail "a passage is cut off, or not at the size it should be" ;;
-    esac
-}
-
 end_test() {
     local status=$? entry log
     for entry in $background; do stop_in_background "${entry%:*}"; done
