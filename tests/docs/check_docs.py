@@ -13,10 +13,11 @@ DOCUMENTS = ("README.md", "CONTRIBUTING.md")
 
 
 def code_of(text):
-    """What the document shows as code: `spans` and indented blocks."""
+    """What the document shows as code: `spans`, and indented and fenced blocks."""
     spans = re.findall(r"`([^`\n]+)`", text)
     blocks = re.findall(r"^    (\S.*)$", text, re.M)
-    return spans + blocks
+    fenced = re.findall(r"^```.*\n((?:.*\n)*?)```", text, re.M)
+    return spans + blocks + [line for block in fenced for line in block.splitlines()]
 
 
 def problems_in(tree, name, targets, build_folders):
