@@ -62,6 +62,19 @@ inline constexpr std::array kMenuBar = {
     MenuEntry{"mnuSpin", "SPIN", {}, &Viewer::mnuSpin_Click},
 };
 
+// The entry whose access letter the key with this virtual-key code is, if
+// any: with Alt the menu bar opens or runs it, and the key map does not see
+// the key. Letters' virtual-key codes are their capitals.
+constexpr const MenuEntry* AccessLetterEntry(int keyCode) {
+    for (const MenuEntry& entry : kMenuBar) {
+        const std::size_t mark = entry.caption.find('&');
+        if (mark != std::string_view::npos && (entry.caption[mark + 1] & ~0x20) == keyCode)
+            return &entry;
+    }
+    return nullptr;
+}
+static_assert(AccessLetterEntry('V') == &kMenuBar[1] && !AccessLetterEntry('D'));
+
 // Form1: its client area is replaced at start-up; its own font draws nothing.
 inline constexpr std::string_view kDesignTitle = "Lum\u00D0ra";
 // Its frame is fixed, as the label is fitted once, at start-up: the title bar

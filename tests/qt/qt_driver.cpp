@@ -60,6 +60,7 @@ class QtDriver final : public WindowDriver {
         Qt::KeyboardModifiers held;
         held.setFlag(Qt::ShiftModifier, modifiers & kShift);
         held.setFlag(Qt::ControlModifier, modifiers & kControl);
+        held.setFlag(Qt::AltModifier, modifiers & kAlt);
         QWidget* menu = QApplication::activePopupWidget();
         QTest::keyClick(menu ? menu : &window_, qtKey(key), held);
     }

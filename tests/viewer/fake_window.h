@@ -62,7 +62,10 @@ class FakeWindow final : public FormWindow, public WindowDriver {
     bool Start() override { return form().Start(); }
     void ThickenFrame(int pixels) override { frameExtra_ = pixels; }
     void Wait(int) override {}
+    // With Alt, the menu bar runs the entry whose access letter the key is.
     void Press(Key key, int modifiers) override {
+        const form1::MenuEntry* entry = modifiers & kAlt ? form1::AccessLetterEntry(key) : nullptr;
+        if (entry) return Choose(std::string(entry->name));
         OnKeyDown(static_cast<std::int16_t>(key), static_cast<std::int16_t>(modifiers));
     }
     void Queue(Key) override { ADD_FAILURE() << "the pretend window queues nothing"; }

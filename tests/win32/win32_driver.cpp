@@ -88,6 +88,17 @@ void CALLBACK giveUp(HWND, UINT, UINT_PTR, DWORD) {
     PostQuitMessage(kTimedOut);
 }
 
+// A menu still open once a key's messages are handled, which would hold the
+// thread in its loop, is closed, and told.
+bool menuLeftOpen = false;
+void CALLBACK closeMenu(HWND, UINT, UINT_PTR, DWORD) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetCurrentThreadId(), &thread);
+    menuLeftOpen |= thread.flags & GUI_INMENUMODE;
+    EndMenu();
+}
+
 class Win32Driver final : public WindowDriver {
   public:
     explicit Win32Driver(RandomSource& random) : window_(random) {}
@@ -119,6 +130,7 @@ class Win32Driver final : public WindowDriver {
             while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 if (message.message == WM_QUIT)
                     return PostQuitMessage(static_cast<int>(message.wParam));
+                TranslateMessage(&message);  // as the program's own loop does
                 DispatchMessageW(&message);
             }
         }
@@ -134,13 +146,37 @@ class Win32Driver final : public WindowDriver {
         return window_.form().Ended() ? static_cast<int>(message.wParam) : kStillRunning;
     }
 
+    // With Alt held, Windows posts system keys, Alt's own first, which the
+    // message loop translates into WM_SYSCHAR; Alt let go after another key
+    // is a plain key-up.
     void Press(Key key, int modifiers) override {
         BYTE keys[256] = {};
         keys[VK_SHIFT] = modifiers & kShift ? 0x80 : 0;
         keys[VK_CONTROL] = modifiers & kControl ? 0x80 : 0;
+        keys[VK_MENU] = modifiers & kAlt ? 0x80 : 0;
         SetKeyboardState(keys);
-        SendMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
-        keys[VK_SHIFT] = keys[VK_CONTROL] = 0;
+        if (modifiers & kAlt) {
+            const auto post = [&](UINT message, UINT code, LPARAM flags) {
+                PostMessageW(hwnd(), message, code,
+                             flags | MapVirtualKeyW(code, MAPVK_VK_TO_VSC) << 16 | 1);
+            };
+            const LPARAM kAltHeld = 1 << 29, kReleased = static_cast<LPARAM>(0xC0000000u);
+            post(WM_SYSKEYDOWN, VK_MENU, kAltHeld);
+            post(WM_SYSKEYDOWN, static_cast<UINT>(key), kAltHeld);
+            post(WM_SYSKEYUP, static_cast<UINT>(key), kAltHeld | kReleased);
+            const UINT_PTR closer = SetTimer(nullptr, 0, 50, closeMenu);
+            Wait(0);
+            KillTimer(nullptr, closer);
+            EXPECT_FALSE(std::exchange(menuLeftOpen, false))
+                << "a menu is left open after Alt and key " << key;
+            keys[VK_MENU] = 0;
+            SetKeyboardState(keys);
+            post(WM_KEYUP, VK_MENU, kReleased);
+            Wait(0);
+        } else {
+            SendMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+        }
+        keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
         SetKeyboardState(keys);
     }
     void Queue(Key key) override { PostMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1); }

@@ -114,10 +114,11 @@ class Player {
         return false;
     }
 
-    // "key Shift+Ctrl+B": a key by its name or character, with modifiers held.
+    // "key Shift+Ctrl+Alt+B": a key by its name or character, with modifiers held.
     void press(std::string keys) {
         int modifiers = 0;
-        for (const auto& [name, bit] : {std::pair("Shift+", kShift), std::pair("Ctrl+", kControl)})
+        for (const auto& [name, bit] :
+             {std::pair("Shift+", kShift), std::pair("Ctrl+", kControl), std::pair("Alt+", kAlt)})
             if (keys.starts_with(name)) keys.erase(0, std::strlen(name)), modifiers |= bit;
         const std::map<std::string, Key> named = {{"Backspace", kBackspace},
                                                   {"Tab", kTab},

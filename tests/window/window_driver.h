@@ -15,7 +15,7 @@ namespace lumora::testing {
 // Keys by their virtual-key codes: letters and digits are their own characters.
 using Key = int;
 inline constexpr Key kBackspace = 8, kTab = 9, kReturn = 13, kEscape = 27, kDelete = 46, kF1 = 112;
-inline constexpr int kShift = 1, kControl = 2;  // modifiers held, or-ed
+inline constexpr int kShift = 1, kControl = 2, kAlt = 4;  // modifiers held, or-ed
 
 // The window as a user sees it.
 struct Look {
