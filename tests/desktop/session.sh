@@ -8,6 +8,9 @@
 
 # A cold first start on a busy machine takes seconds where a warm one takes one.
 deadline=60
+# An X client gives up after 10 s: a window manager stuck while it holds the
+# server would hold every client, and the test, past its deadlines.
+for client in xprop xwininfo xdotool; do eval "$client() { timeout 10 $client \"\$@\"; }"; done
 if [ -z "${LUMORA_TEST_FOLDER:-}" ]; then
     LUMORA_TEST_FOLDER=$(mktemp -d "${TMPDIR:-/tmp}/lumora-test.XXXXXX")
     export LUMORA_TEST_FOLDER
@@ -35,8 +38,14 @@ finish_in_background() {
     wait "$pid" 2>/dev/null
 }
 
+# stop_in_background NAME: asks the program to end, and ends one that has not
+# within 10 s.
 stop_in_background() {
-    kill "$(pid_of "$1")" 2>/dev/null || true
+    local pid
+    pid=$(pid_of "$1")
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 100); do running "$pid" || break; sleep 0.1; done
+    kill -KILL "$pid" 2>/dev/null || true
     finish_in_background "$1" || true
 }
 
@@ -127,7 +136,7 @@ activate_window() {
 start_window_manager() {
     # shellcheck disable=SC2086 # a command with its options
     start_in_background window-manager $1
-    wait_for "the window manager ($1)" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    wait_for "the window manager ($1)" eval "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
     start_in_background probe xev -name lumora-probe -event focus
     wait_for "a window of the session's own" xdotool search --name '^lumora-probe$'
     activate_window "$(xdotool search --name '^lumora-probe$')" >"$LUMORA_TEST_FOLDER/window-manager-ready.log"
