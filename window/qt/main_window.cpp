@@ -1,6 +1,5 @@
 #include "window/qt/main_window.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -84,8 +83,8 @@ void MainWindow::createLabel() {
     client->setPalette(QPalette(toColor(form1::kFormForeColor), toColor(form1::kFormBackColor)));
     setCentralWidget(client);
 
-    notice_ = new PassageNotice(client);
     label_ = new VerseLabel(client);
+    notice_ = new PassageNotice(client, label_);
     QFont font = LabelFont();
     font.setPointSizeF(form1::kLabelFont.points);
     label_->setFont(font);
@@ -130,16 +129,9 @@ void MainWindow::AfterHandler() {
 }
 
 // Screen readers speak a name change only on the focused object, but speak an
-// announcement from anywhere; Qt has them from 6.8 on, and before, the passage
-// shows as a notification.
+// announcement or a notification from anywhere.
 void MainWindow::AnnouncePassage(const std::string& caption) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(label_, fromUtf8(caption));
-    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&announcement);
-#else
     notice_->Announce(fromUtf8(caption));
-#endif
 }
 
 void MainWindow::ApplyFont(double points) {
@@ -272,12 +264,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange) return;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // Start-up's notice comes before screen readers know of the window, so it
-    // is shown again once the window is first active.
-    if (isActiveWindow() && !std::exchange(noticeRepeated_, true))
-        notice_->Announce(label_->text());
-#endif
+    if (isActiveWindow()) notice_->WindowActivated();
     // Form1 is active while it is the application's active window; a window
     // whose menu holds the activation counts itself active too.
     const QWidget* active = QApplication::activeWindow();

@@ -64,7 +64,6 @@ class MainWindow final : public QMainWindow, public FormWindow {
     void settleFrame();
 
     PassageNotice* notice_ = nullptr;
-    bool noticeRepeated_ = false;
     VerseLabel* label_ = nullptr;
     QTimer timer1_;
     PixelSize outer_;       // the outer size asked for, frame included
