@@ -70,8 +70,10 @@ test-package: deps-test package
 test-reproducible: package win64
 	@scripts/check-reproducible
 
+# Under /usr/local (or DESTDIR), through sudo where it is not run as root, so
+# that the build stays its user's; build/install_manifest.txt lists what it put.
 install: build
-	@cmake --install $(BUILD_DIR)
+	@$(if $(filter 0,$(shell id -u)),,sudo --preserve-env=DESTDIR) cmake --install $(BUILD_DIR)
 
 # Timings of the core, then of the Qt window against Qt alone.
 # build-win32/Lumora.exe: the 32-bit Windows program, cross-compiled with mingw-w64.
