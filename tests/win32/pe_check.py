@@ -1,34 +1,27 @@
 #!/usr/bin/python3
 """Reads what a Windows program file is from its own headers, with Debian's
-pefile, whatever a tool's version would call it, prints it, and fails unless
-it is all that is named:
+pefile, prints it, and fails unless it is all that is named:
     pe_check.py FILE FACT...
-FACTs: PE32 or PE32+, i386 or x86-64, gui or console (for a program; a DLL is
-"dll"), the DLL characteristics HIGH_ENTROPY_VA, DYNAMIC_BASE (ASLR, for a file
-that keeps the relocations moving it needs) and NX_COMPAT (DEP), and
-RT_GROUP_ICON."""
+FACTs: PE32 or PE32+, i386 or x86-64, gui or console (a program's; a DLL is
+"dll"), HIGH_ENTROPY_VA and DYNAMIC_BASE (ASLR, where the relocations that
+moving the program needs are kept), NX_COMPAT (DEP), and RT_GROUP_ICON."""
 import sys
 
 import pefile
 
-NAMES = {"format": {0x10B: "PE32", 0x20B: "PE32+"}, "machine": {0x14C: "i386", 0x8664: "x86-64"},
-         "subsystem": {2: "gui", 3: "console"}}
-CHARACTERISTICS = ("HIGH_ENTROPY_VA", "DYNAMIC_BASE", "NX_COMPAT")
-
 
 def facts(pe):
     header, optional = pe.FILE_HEADER, pe.OPTIONAL_HEADER
-    found = [("format", optional.Magic), ("machine", header.Machine), ("subsystem", optional.Subsystem)]
-    names = {NAMES[kind].get(value, f"{kind} {value:#x}") for kind, value in found}
-    if not pe.is_exe():
-        names = {name for name in names if name not in NAMES["subsystem"].values()} | {"dll"}
     movable = hasattr(pe, "DIRECTORY_ENTRY_BASERELOC") and not header.IMAGE_FILE_RELOCS_STRIPPED
-    for name in CHARACTERISTICS:
-        if getattr(optional, f"IMAGE_DLLCHARACTERISTICS_{name}"):
-            names.add(name if movable or name == "NX_COMPAT" else f"{name}-without-relocations")
     resources = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
     types = {entry.id for entry in resources.entries} if resources else set()
-    return names | ({"RT_GROUP_ICON"} if pefile.RESOURCE_TYPE["RT_GROUP_ICON"] in types else set())
+    return {{0x10B: "PE32", 0x20B: "PE32+"}.get(optional.Magic, f"format {optional.Magic:#x}"),
+            {0x14C: "i386", 0x8664: "x86-64"}.get(header.Machine, f"machine {header.Machine:#x}"),
+            {2: "gui", 3: "console"}.get(optional.Subsystem, "subsystem") if pe.is_exe() else "dll",
+            *[name if movable or name == "NX_COMPAT" else f"{name}-without-relocations"
+              for name in ("HIGH_ENTROPY_VA", "DYNAMIC_BASE", "NX_COMPAT")
+              if getattr(optional, f"IMAGE_DLLCHARACTERISTICS_{name}")],
+            *(["RT_GROUP_ICON"] if pefile.RESOURCE_TYPE["RT_GROUP_ICON"] in types else [])}
 
 
 def main(path, *wanted):

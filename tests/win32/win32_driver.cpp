@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -146,7 +148,7 @@ class Win32Driver final : public WindowDriver {
         return window_.form().Ended() ? static_cast<int>(message.wParam) : kStillRunning;
     }
 
-    // With Alt held, Windows posts system keys, Alt's own first, which the
+    // With Alt held Windows posts system keys, Alt's own first, which the
     // message loop translates into WM_SYSCHAR; Alt let go after another key
     // is a plain key-up.
     void Press(Key key, int modifiers) override {
@@ -156,28 +158,22 @@ class Win32Driver final : public WindowDriver {
         keys[VK_MENU] = modifiers & kAlt ? 0x80 : 0;
         SetKeyboardState(keys);
         if (modifiers & kAlt) {
-            const auto post = [&](UINT message, UINT code, LPARAM flags) {
-                PostMessageW(hwnd(), message, code,
+            const LPARAM held = 1 << 29, released = static_cast<LPARAM>(0xC0000000u);
+            for (const auto& [message, code, flags] :
+                 {std::tuple<UINT, int, LPARAM>{WM_SYSKEYDOWN, VK_MENU, held},
+                  {WM_SYSKEYDOWN, key, held},
+                  {WM_SYSKEYUP, key, held | released},
+                  {WM_KEYUP, VK_MENU, released}})
+                PostMessageW(hwnd(), message, static_cast<WPARAM>(code),
                              flags | MapVirtualKeyW(code, MAPVK_VK_TO_VSC) << 16 | 1);
-            };
-            const LPARAM kAltHeld = 1 << 29, kReleased = static_cast<LPARAM>(0xC0000000u);
-            post(WM_SYSKEYDOWN, VK_MENU, kAltHeld);
-            post(WM_SYSKEYDOWN, static_cast<UINT>(key), kAltHeld);
-            post(WM_SYSKEYUP, static_cast<UINT>(key), kAltHeld | kReleased);
             const UINT_PTR closer = SetTimer(nullptr, 0, 50, closeMenu);
             Wait(0);
             KillTimer(nullptr, closer);
-            EXPECT_FALSE(std::exchange(menuLeftOpen, false))
-                << "a menu is left open after Alt and key " << key;
-            keys[VK_MENU] = 0;
-            SetKeyboardState(keys);
-            post(WM_KEYUP, VK_MENU, kReleased);
-            Wait(0);
+            EXPECT_FALSE(std::exchange(menuLeftOpen, false)) << "a menu is left open, key " << key;
         } else {
             SendMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
         }
-        keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
-        SetKeyboardState(keys);
+        SetKeyboardState(std::array<BYTE, 256>{}.data());
     }
     void Queue(Key key) override { PostMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1); }
     void Do(const std::string& gesture) override {
