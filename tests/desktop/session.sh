@@ -108,11 +108,26 @@ describe_window() {
 }
 framed_and_focused() { describe_window "$1" | grep -q ': framed and focused$'; }
 
-# activate_window WINDOW: waits until the window manager has made WINDOW the
-# one keys go to, as it does a new window; where it has not, tells where the
-# window stopped.
+# activate_window WINDOW: makes WINDOW the one keys go to. Each time the window
+# manager has not framed and focused it, the window's state is told, and it is
+# asked for again: of the window manager, or by a new map request it sees.
 activate_window() {
-    wait_for "window $1 to be framed and focused" framed_and_focused "$1" || { describe_window "$1"; return 1; }
+    local full_deadline=$deadline status description
+    for deadline in 2 4 8 16 30; do
+        status=0
+        wait_for "window $1 to be framed and focused" framed_and_focused "$1" || status=$?
+        [ $status -ne 0 ] || break
+        description=$(describe_window "$1")
+        echo "$description"
+        [ $status -eq 1 ] && [ "$deadline" -lt 30 ] || break
+        echo "activate_window: asking again"
+        case $description in
+            *": framed, but not focused"*) xdotool windowactivate "$1" ;;
+            *) xdotool windowunmap --sync "$1" windowmap "$1" ;;
+        esac
+    done
+    deadline=$full_deadline
+    return $status
 }
 
 # start_window_manager "COMMAND [OPTION...]": ready once it frames and focuses a

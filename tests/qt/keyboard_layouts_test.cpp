@@ -30,7 +30,7 @@ TEST(KeyboardLayouts, LatinLettersActAsThemselvesOtherLettersByTheirPlaceOnAUsKe
     target.show();
     target.activateWindow();
     // x-window says what went wrong where the window manager did not frame and
-    // focus the window.
+    // focus the window, and asks again.
     ASSERT_EQ(QProcess::execute(LUMORA_X_WINDOW, {"activate", QString::number(target.winId())}), 0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&target, kDeadlineMs));
     // Russian: the keys where a US keyboard has B, N, V, S, C, X and Z.
