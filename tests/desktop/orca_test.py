@@ -134,6 +134,7 @@ def main(program):
         # The speech server Orca started leaves Orca's process group and waits
         # idle for a while; its socket is in Orca's home.
         subprocess.run(["pkill", "--full", "--", f"--socket-path {home}/"], check=False)
+        print(f"Orca spoke, from the start: {log.passages()}\nthe label showed: {shown}")
 
     heard = [log.passages(since, until) for since, until in zip(began, began[1:])]
     assert all(len(texts) == 1 and passage in texts[0] for texts, passage in zip(heard, shown)), \
