@@ -34,6 +34,10 @@ void FormWindow::OnKeyDown(std::int16_t keyCode, std::int16_t shift) {
     deliver([&] { form_.viewer().Form_KeyDown(keyCode, shift); });
 }
 
+void FormWindow::OnAltKeyDown(std::int16_t keyCode, std::int16_t shift) {
+    if (!form1::AccessLetterEntry(keyCode)) OnKeyDown(keyCode, shift);
+}
+
 void FormWindow::OnMenuOpened() {
     ++menusOpen_;
 }

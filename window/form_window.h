@@ -56,6 +56,9 @@ class FormWindow : public WindowServices {
     void OnCommand(form1::Handler handler);
     // Keys reach the key map only while no menu of the window is open.
     void OnKeyDown(std::int16_t keyCode, std::int16_t shift);
+    // A key pressed with Alt: the menu bar's access letters are the menu
+    // bar's, every other key the key map's.
+    void OnAltKeyDown(std::int16_t keyCode, std::int16_t shift);
     void OnMenuOpened();
     void OnMenuClosed();
     void OnTick();

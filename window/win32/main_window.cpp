@@ -130,15 +130,12 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_KEYDOWN:
             OnKeyDown(static_cast<std::int16_t>(wParam), shiftMask());
             return 0;
-        // With Alt held the menu bar takes its access letters; every other key
-        // reaches the key map, and then the system, which closes at Alt+F4.
+        // Alt held: the key map's keys, then the system's (Alt+F4 closes). The
+        // character of a key the key map had opens no menu, nor the system menu.
         case WM_SYSKEYDOWN:
-            if (!form1::AccessLetterEntry(static_cast<int>(wParam)))
-                OnKeyDown(static_cast<std::int16_t>(wParam), shiftMask());
+            OnAltKeyDown(static_cast<std::int16_t>(wParam), shiftMask());
             break;
-        // The character of a key the key map had opens no menu, nor the
-        // system menu at Alt+Space; a letter's capital is its key code.
-        case WM_SYSCHAR:
+        case WM_SYSCHAR:  // a letter's capital is its key code
             if (!form1::AccessLetterEntry(static_cast<int>(wParam) & ~0x20)) return 0;
             break;
         case WM_ENTERMENULOOP:
