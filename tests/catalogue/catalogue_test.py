@@ -6,7 +6,7 @@ a separator; with its bracketed remarks taken out, the passage is the text of
 its reference, verses joined by one blank, or where dot runs mark words left
 out, the words between them stand in that text in the same order.
 
-Usage: catalogue_test.py path/to/lumora-catalogue path/to/references.txt
+Usage: catalogue_test.py path/to/references.txt [EMULATOR...] path/to/lumora-catalogue
 """
 
 import re
@@ -71,8 +71,8 @@ def problem(reference, size, caption):
     return None
 
 
-def main(program, references_file):
-    printed = subprocess.run([program], capture_output=True, check=True).stdout.decode()
+def main(references_file, *program):
+    printed = subprocess.run(program, capture_output=True, check=True).stdout.decode()
     rows = [line.split("\t", 2) for line in printed.rstrip("\n").split("\n")]
     with open(references_file, encoding="utf-8") as listed:
         references = listed.read().splitlines()
