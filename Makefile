@@ -3,15 +3,19 @@ BUILD_DIR := build
 ASAN_DIR := build-asan
 WIN32_DIR := build-win32
 WIN64_DIR := build-win64
+ARM64_DIR := build-arm64
 JOBS := $(shell nproc)
 # Set to 1 to take the path of a machine that cannot execute 32-bit programs.
 LUMORA_NO_32BIT ?=
 # Every date that lands in a built file is the last commit's, so that a build
 # can be repeated byte for byte.
+# The arm64 program is cross-compiled where the machine is not arm64 itself;
+# on an arm64 machine, build/ holds it.
+ARM64 := $(if $(filter arm64,$(shell dpkg --print-architecture 2>/dev/null)),,arm64)
 export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 1)
 
 .PHONY: deps deps-windows deps-package deps-test configure build test test-sanitized test-windows test-other-release test-package \
-        test-reproducible win32 win64 run screenshot package install bench clean
+        test-arm64 test-reproducible win32 win64 arm64 run screenshot package install bench clean
 
 # What each entry point installs: building and running the Linux program
 # needs the least; make test installs everything (scripts/debian-packages).
@@ -20,9 +24,9 @@ deps:
 deps-windows:
 	@scripts/install-deps windows
 deps-package:
-	@scripts/install-deps build windows package
+	@scripts/install-deps build windows package $(ARM64)
 deps-test:
-	@scripts/install-deps build windows package test
+	@scripts/install-deps build windows package $(ARM64) test
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -30,7 +34,7 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: deps-test build test-sanitized test-windows test-package test-reproducible test-other-release
+test: deps-test build test-sanitized test-windows test-package test-arm64 test-reproducible test-other-release
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The core's tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -50,11 +54,13 @@ screenshot: deps-test build
 	@LUMORA_WINDOW_MANAGER="mutter --x11 --replace --sm-disable" tests/desktop/x-session \
 	    env QT_QPA_PLATFORM=xcb $(BUILD_DIR)/lumora-screenshot docs/screenshot.png
 
-# The packages: the Debian package in build/package/, the Windows installer
-# and zip in build-win32/package/.
-package: deps-package build win32
+# The packages: the Debian package in build/package/ (and for arm64 in
+# build-arm64/package/), the Windows installer and zip in build-win32/package/.
+package: deps-package build win32 $(ARM64)
 	@cd $(BUILD_DIR) && cpack >/dev/null
-	@ls $(BUILD_DIR)/package/*.deb $(WIN32_DIR)/package/*.msi $(WIN32_DIR)/package/*.zip
+	@$(if $(ARM64),cd $(ARM64_DIR) && cpack >/dev/null)
+	@ls $(BUILD_DIR)/package/*.deb $(if $(ARM64),$(ARM64_DIR)/package/*.deb) \
+	    $(WIN32_DIR)/package/*.msi $(WIN32_DIR)/package/*.zip
 
 # The Debian package as Debian checks it (lintian, hardening-check), then
 # installed, started and removed on this machine; test-other-release does all
@@ -81,6 +87,13 @@ win32: deps-windows
 	@cmake -S . -B $(WIN32_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WIN32_DIR) -j $(JOBS)
 
+# build-arm64/lumora: the Linux program for arm64 (Raspberry Pi OS, Debian on
+# arm64), cross-compiled with Debian's arm64 Qt beside the machine's own.
+arm64: deps-package
+	@cmake -S . -B $(ARM64_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake -DCMAKE_BUILD_TYPE=Release \
+	    -DLUMORA_BENCH=OFF >/dev/null
+	@cmake --build $(ARM64_DIR) -j $(JOBS)
+
 # build-win64/Lumora.exe: the same program for 64-bit Windows, whose tests run
 # on every x86-64 machine and check the shipped 32-bit file and its installer
 # as well, so the 32-bit build comes first.
@@ -101,6 +114,17 @@ test-windows: deps-test win32 win64
 	else \
 	    ctest --test-dir $(WIN32_DIR) --output-on-failure; \
 	fi
+
+# The arm64 program under qemu-user: the core's and the Qt window's tests, and
+# the real program framed by openbox with every passage whole; then its
+# package as Debian checks it. On an arm64 machine make test tests build/.
+test-arm64: deps-test package
+ifneq ($(ARM64),)
+	@ctest --test-dir $(ARM64_DIR) --output-on-failure -j $(JOBS) -LE desktop
+	@ctest --test-dir $(ARM64_DIR) --output-on-failure -R DesktopFrame.OnOpenbox
+	@lintian --fail-on error,warning $(ARM64_DIR)/package/lumora_*.deb
+	@scripts/check-hardening $(ARM64_DIR)/package/lumora_*.deb
+endif
 
 # The committed tree's make test on the other Debian release as the machine,
 # in a root of its own: Debian 13 (Qt 6.8, Wine 10) on Debian 12, and Debian 12
