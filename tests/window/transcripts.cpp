@@ -2,13 +2,11 @@
 // what a user would observe after every step with the file. Indented lines are
 // observations, "#" starts a remark, and the "box: " steps after a step run
 // while the box it opened is up. A "<...>" in an observation stands for text
-// that differs between platforms. LUMORA_RECORD_TRANSCRIPTS=1 writes what
-// was observed back into the files.
+// that differs between platforms.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -210,13 +208,6 @@ TEST_P(Transcript, ShowsWhatItSays) {
     fs::current_path(home);
     fs::remove_all(folder);
     EXPECT_EQ(status, ended ? form.ExitStatus() : kStillRunning) << "the platform's own end";
-    if (std::getenv("LUMORA_RECORD_TRANSCRIPTS")) {
-        std::ofstream record(path, std::ios::binary);
-        for (std::size_t at = 0; at < observed.size(); ++at)
-            record << (at < expected.size() && matches(expected[at], observed[at]) ? expected
-                                                                                   : observed)[at]
-                   << "\n";
-    }
     for (std::size_t at = 0; at < std::max(expected.size(), observed.size()); ++at) {
         if (at < expected.size() && at < observed.size() && matches(expected[at], observed[at]))
             continue;
