@@ -123,6 +123,7 @@ ifneq ($(ARM64),)
 	@ctest --test-dir $(ARM64_DIR) --output-on-failure -j $(JOBS) -LE desktop
 	@ctest --test-dir $(ARM64_DIR) --output-on-failure -R DesktopFrame.OnOpenbox
 	@lintian --fail-on error,warning $(ARM64_DIR)/package/lumora_*.deb
+	@echo "test-arm64: lintian reports no error and no warning"
 	@scripts/check-hardening $(ARM64_DIR)/package/lumora_*.deb
 endif
 
