@@ -137,8 +137,9 @@ start_window_manager() {
     # shellcheck disable=SC2086 # a command with its options
     start_in_background window-manager $1
     wait_for "the window manager ($1)" eval "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
-    # Its id as xev prints it: mutter 48's frames client names its frame as the window.
-    start_in_background probe xev -name lumora-probe -event focus
+    # Its id as xev prints it (mutter 48's frames client names its frame as the
+    # window), a line at a time: into a file, xev's output waits for an event.
+    start_in_background probe stdbuf -oL xev -name lumora-probe -event focus
     wait_for "a window of the session's own" grep -q '^Outer window is' "$LUMORA_TEST_FOLDER/probe.log"
     activate_window "$(sed -n 's/^Outer window is \(0x[0-9a-f]*\),.*/\1/p' "$LUMORA_TEST_FOLDER/probe.log")" \
         >"$LUMORA_TEST_FOLDER/window-manager-ready.log"
