@@ -7,11 +7,11 @@ ARM64_DIR := build-arm64
 JOBS := $(shell nproc)
 # Set to 1 to take the path of a machine that cannot execute 32-bit programs.
 LUMORA_NO_32BIT ?=
-# Every date that lands in a built file is the last commit's, so that a build
-# can be repeated byte for byte.
 # The arm64 program is cross-compiled where the machine is not arm64 itself;
 # on an arm64 machine, build/ holds it.
 ARM64 := $(if $(filter arm64,$(shell dpkg --print-architecture 2>/dev/null)),,arm64)
+# Every date that lands in a built file is the last commit's, so that a build
+# can be repeated byte for byte.
 export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 1)
 
 .PHONY: deps deps-windows deps-package deps-test configure build test test-sanitized test-windows test-other-release test-package \
