@@ -45,6 +45,10 @@ bool matches(const std::string& expected, const std::string& observed) {
            observed.ends_with(after);
 }
 
+const std::map<std::string, Key> kKeyNames = {
+    {"Backspace", kBackspace}, {"Tab", kTab}, {"Enter", kReturn}, {"Esc", kEscape}, {"Space", ' '},
+    {"Delete", kDelete},       {"F1", kF1}};
+
 class Player {
   public:
     Player(WindowDriver& driver, ScriptedRandom& random) : driver_(driver), random_(random) {}
@@ -118,14 +122,7 @@ class Player {
         for (const auto& [name, bit] :
              {std::pair("Shift+", kShift), std::pair("Ctrl+", kControl), std::pair("Alt+", kAlt)})
             if (keys.starts_with(name)) keys.erase(0, std::strlen(name)), modifiers |= bit;
-        const std::map<std::string, Key> named = {{"Backspace", kBackspace},
-                                                  {"Tab", kTab},
-                                                  {"Enter", kReturn},
-                                                  {"Esc", kEscape},
-                                                  {"Space", ' '},
-                                                  {"Delete", kDelete},
-                                                  {"F1", kF1}};
-        driver_.Press(named.contains(keys) ? named.at(keys) : keys.at(0), modifiers);
+        driver_.Press(kKeyNames.contains(keys) ? kKeyNames.at(keys) : keys.at(0), modifiers);
     }
 
     // A caption as the first row of the table that holds it, else as text.
