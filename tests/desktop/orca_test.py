@@ -80,13 +80,10 @@ class OrcaLog:
         except OSError:
             pass
 
-    def lines(self):
-        return self.text.splitlines()
-
     def passages(self, since="", until="99"):
         """Utterances long enough to be passages, from `since` to `until`: not the title, a
         key or Orca's own."""
-        return [" ".join(found[2].split()) for line in self.lines()
+        return [" ".join(found[2].split()) for line in self.text.splitlines()
                 if (found := UTTERANCE.match(line)) and since <= found[1] < until
                 and len(found[2]) > 40 and "Lum\u00d0ra" not in found[2]]
 
@@ -110,7 +107,7 @@ def main(program):
     start("orca", ["orca", "--enable", "speech", "--debug-file", log.path],
           env={**os.environ, "HOME": home, "XDG_RUNTIME_DIR": home})
     try:
-        wait_for("a sign of Orca listening", lambda: any(map(READY.search, log.lines())))
+        wait_for("a sign of Orca listening", lambda: READY.search(log.text))
         # Each step's start, and the passage the label shows after it; a last
         # Space closes the SPIN step's time, so that a late repeat falls in it.
         began, shown = [now()], []
