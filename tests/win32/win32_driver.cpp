@@ -337,24 +337,12 @@ TEST(Win32Dpi, MovedToAnotherMonitorItKeepsItsSizeInTwipsAndItsTextInPoints) {
     EXPECT_EQ(after.label, before.label);
 }
 
-// Which Wine runs the test, and the DPI its prefix was set to.
-std::string wineAndDpiSet() {
-    const auto wineVersion = reinterpret_cast<const char* (*)()>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
-    DWORD set = 0;
-    DWORD size = sizeof set;
-    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD,
-                 nullptr, &set, &size);
-    return std::string("Wine ") + (wineVersion ? wineVersion() : "(none)") + ", LogPixels set to " +
-           std::to_string(set);
-}
-
 // Run in a Wine prefix whose display is set to 144 DPI.
 TEST(Win32StartDpi, OpensAt10000TwipsWideAtItsMonitorsDpi) {
     ScriptedRandom random;
     Win32Driver driver(random);
     ASSERT_TRUE(driver.Start());
-    ASSERT_EQ(MonitorDpi(driver.hwnd()), 144) << wineAndDpiSet();
+    ASSERT_EQ(MonitorDpi(driver.hwnd()), 144) << "the prefix's display is not at 144 DPI";
     EXPECT_EQ(driver.Read().outer.width, 1000);
     EXPECT_EQ(driver.FontPixels(), std::lround(driver.window().LabelPoints() * 2));
 }
