@@ -39,11 +39,14 @@ std::wstring classOf(HWND window) {
     return name;
 }
 
-// What screen readers were told to speak: a live region's text at each change.
+// What screen readers were told to speak: a live region's text at each change;
+// a change of the child kMark is the driver's own, marking how far they have come.
 std::vector<std::string> spoken;
+constexpr LONG kMark = 0x4C4D;
+bool marked = false;
 
-void CALLBACK noteLiveRegionChange(HWINEVENTHOOK, DWORD, HWND control, LONG, LONG, DWORD, DWORD) {
-    spoken.push_back(textOf(control));
+void CALLBACK noteLiveRegion(HWINEVENTHOOK, DWORD, HWND control, LONG, LONG child, DWORD, DWORD) {
+    child == kMark ? void(marked = true) : spoken.push_back(textOf(control));
 }
 
 // The message boxes this thread shows, answered from inside their modal loop.
@@ -271,10 +274,13 @@ class Win32Driver final : public WindowDriver {
         look.points = std::round(FontPixels() * 72.0 / dpi);  // whole pixels, to whole points
         return look;
     }
-    // What screen readers were told to speak since last asked; the hook's
-    // reports come as messages.
+    // What screen readers were told since last asked: the hook's reports come
+    // as messages, in order, so all have come once a mark made after them has.
     std::vector<std::string> Spoken() {
-        Wait(20);
+        Wait(0);
+        NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, label(), OBJID_CLIENT, kMark);
+        const ULONGLONG until = GetTickCount64() + kDeadlineMs;
+        while (!std::exchange(marked, false) && GetTickCount64() < until) Wait(1);
         return std::exchange(spoken, {});
     }
 
@@ -299,7 +305,7 @@ class Win32Driver final : public WindowDriver {
 
     HWINEVENTHOOK hook_ =
         SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
-                        noteLiveRegionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+                        noteLiveRegion, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     HHOOK creationHook_ = nullptr;
     Win32MainWindow window_;
     HWND other_ = nullptr;
@@ -325,10 +331,7 @@ TEST(Win32Dpi, MovedToAnotherMonitorItKeepsItsSizeInTwipsAndItsTextInPoints) {
     Win32Driver driver(random);
     ASSERT_TRUE(driver.Start());
     const Look before = driver.Read();
-    RECT to;
-    GetWindowRect(driver.hwnd(), &to);
-    to.right = to.left + before.outer.width * 3 / 2;
-    to.bottom = to.top + before.outer.height * 3 / 2;
+    RECT to{0, 0, before.outer.width * 3 / 2, before.outer.height * 3 / 2};
     SendMessageW(driver.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&to));
     const Look after = driver.Read();
     EXPECT_EQ(driver.window().OuterWidth(), 10000);
